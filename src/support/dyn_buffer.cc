@@ -1,0 +1,133 @@
+#include "support/dyn_buffer.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace vantrel {
+
+namespace {
+
+dyn_buffer::allocate_fn allocate = std::malloc;
+
+constexpr char long_notice[] = "MEMORY FAILURE IN dyn_buffer";
+constexpr char short_notice[] = "mFAIL";
+
+}  // namespace
+
+dyn_buffer::allocate_fn dyn_buffer::set_allocator(allocate_fn fn) {
+  allocate_fn previous = allocate;
+  allocate = fn != nullptr ? fn : std::malloc;
+  return previous;
+}
+
+dyn_buffer::dyn_buffer() = default;
+
+dyn_buffer::dyn_buffer(std::uint32_t n) {
+  // A zero size would give a zero step, with which the buffer could never grow.
+  if (n == 0) return;
+  step_ = n;
+  char* storage = static_cast<char*>(allocate(n));
+  if (storage == nullptr) return;
+  storage[0] = '\0';
+  text_ = end_ = storage;
+  capacity_ = room_ = n;
+}
+
+dyn_buffer::~dyn_buffer() { std::free(storage()); }
+
+dyn_buffer& dyn_buffer::operator=(const dyn_buffer& o) {
+  if (this == &o) return *this;
+  release();
+  step_ = o.step_;
+  if (o.capacity_ == 0) return *this;
+  char* storage = static_cast<char*>(allocate(o.capacity_));
+  if (storage == nullptr) return *this;
+  // All of the source's bytes are taken, those after its terminator too.
+  std::memcpy(storage, o.text_, o.capacity_);
+  text_ = storage;
+  end_ = storage + o.length();
+  capacity_ = o.capacity_;
+  room_ = o.room_;
+  return *this;
+}
+
+bool dyn_buffer::grow(std::uint64_t growth) {
+  std::uint64_t size = capacity_ + growth;
+  if (size > UINT32_MAX) return false;
+  char* storage = static_cast<char*>(allocate(static_cast<std::size_t>(size)));
+  if (storage == nullptr) return false;
+  std::size_t used = length();
+  if (text_ != nullptr) {
+    std::memcpy(storage, text_, used + 1);
+    std::free(this->storage());
+  }
+  text_ = storage;
+  end_ = storage + used;
+  capacity_ = static_cast<std::uint32_t>(size);
+  room_ += static_cast<std::uint32_t>(growth);
+  return true;
+}
+
+dyn_buffer& dyn_buffer::append(const char* s) {
+  if (s == nullptr) return *this;
+  std::size_t len = std::strlen(s);
+  if (len >= room_) {
+    // One whole step more than the whole steps in the shortfall, so a run of
+    // short appends after the first growth does not move the text again.
+    std::uint64_t shortfall = len + 1 - room_;
+    if (!grow(step_ * (shortfall / step_ + 1))) {
+      // The notice takes the place of s, so it travels with the text.
+      const char* notice = room_ >= sizeof long_notice    ? long_notice
+                           : room_ >= sizeof short_notice ? short_notice
+                                                          : nullptr;
+      if (notice != nullptr) {
+        std::size_t notice_len = std::strlen(notice);
+        std::memcpy(end_, notice, notice_len + 1);
+        end_ += notice_len;
+        room_ -= static_cast<std::uint32_t>(notice_len);
+      }
+      return *this;
+    }
+  }
+  std::memcpy(end_, s, len + 1);
+  end_ += len;
+  room_ -= static_cast<std::uint32_t>(len);
+  return *this;
+}
+
+dyn_buffer& dyn_buffer::append_char(char c) {
+  if (room_ < 2 && !grow(step_)) return *this;
+  --room_;
+  *end_++ = c;
+  *end_ = '\0';
+  return *this;
+}
+
+dyn_buffer& dyn_buffer::assign(const char* s) {
+  // Clearing first keeps the text terminated when the append cannot grow.
+  return clear().append(s != nullptr ? s : "");
+}
+
+dyn_buffer& dyn_buffer::clear() {
+  end_ = storage();
+  if (end_ != nullptr) {
+    *end_ = '\0';
+    room_ = capacity_;
+  }
+  return *this;
+}
+
+dyn_buffer& dyn_buffer::truncate_at(const char* pos) {
+  end_ = const_cast<char*>(pos);
+  *end_ = '\0';
+  room_ = capacity_ - static_cast<std::uint32_t>(length());
+  return *this;
+}
+
+void dyn_buffer::release() {
+  std::free(storage());
+  text_ = end_ = nullptr;
+  capacity_ = room_ = 0;
+}
+
+}  // namespace vantrel

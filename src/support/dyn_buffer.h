@@ -1,0 +1,71 @@
+#ifndef VANTREL_SUPPORT_DYN_BUFFER_H
+#define VANTREL_SUPPORT_DYN_BUFFER_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "support/str_ref.h"
+
+namespace vantrel {
+
+// A growable NUL-terminated text that grows in whole steps as text is
+// appended. When it cannot grow, an append writes the notice
+// "MEMORY FAILURE IN dyn_buffer" (or "mFAIL" when only that fits) into the
+// text in place of the requested text, so the notice travels with the text.
+// The changing operations return the buffer for chaining.
+class dyn_buffer : public str_ref {
+ public:
+  // Storage comes from this allocation, which returns null on failure; tests
+  // replace it to reach the failure path.
+  using allocate_fn = void* (*)(std::size_t);
+  // Installs `fn` (null restores malloc) and returns the previous function.
+  static allocate_fn set_allocator(allocate_fn fn);
+
+  // No storage: c_str() is null; grows in steps of 256 bytes.
+  dyn_buffer();
+  // Storage of n bytes holding the empty text; grows in steps of n. With
+  // n = 0 it is a default buffer; when the storage cannot be had it has none.
+  explicit dyn_buffer(std::uint32_t n);
+  ~dyn_buffer();
+  dyn_buffer(const dyn_buffer&) = delete;
+  // Takes a copy of o's whole storage, its capacity, room and growth step.
+  // When the storage cannot be had, the buffer keeps o's step and no storage.
+  dyn_buffer& operator=(const dyn_buffer& o);
+
+  // Appends s (null changes nothing), growing by whole steps when the text
+  // and its terminator no longer fit.
+  dyn_buffer& append(const char* s);
+  dyn_buffer& append(str_ref s) { return append(s.c_str()); }
+  // Appends one character, growing by exactly one step when needed; drops
+  // the character without a notice when it cannot grow.
+  dyn_buffer& append_char(char c);
+  // Empties the text, keeping the storage, then appends s (null counts as "").
+  dyn_buffer& assign(const char* s);
+  // Empties the text, keeping the storage.
+  dyn_buffer& clear();
+  // Cuts the text at `pos`, a position inside the text.
+  dyn_buffer& truncate_at(const char* pos);
+  // Frees the storage; the buffer is then without storage.
+  void release();
+
+  std::uint32_t capacity() const { return capacity_; }
+  std::uint32_t step() const { return step_; }
+  // Bytes of storage not taken by characters; the terminator takes one.
+  std::uint32_t room() const { return room_; }
+  std::size_t length() const { return static_cast<std::size_t>(end_ - storage()); }
+
+ private:
+  char* storage() const { return const_cast<char*>(text_); }
+  // Moves the text into storage of capacity + growth bytes; false when the
+  // storage cannot be had or its size would not fit the counters.
+  bool grow(std::uint64_t growth);
+
+  char* end_ = nullptr;
+  std::uint32_t capacity_ = 0;
+  std::uint32_t step_ = 256;
+  std::uint32_t room_ = 0;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_SUPPORT_DYN_BUFFER_H

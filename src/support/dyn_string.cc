@@ -1,0 +1,35 @@
+#include "support/dyn_string.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace vantrel {
+
+namespace {
+
+// An exact-size heap copy of s, or null when the storage cannot be had.
+char* copy_of(const char* s) {
+  std::size_t size = std::strlen(s) + 1;
+  char* p = static_cast<char*>(std::malloc(size));
+  if (p != nullptr) std::memcpy(p, s, size);
+  return p;
+}
+
+}  // namespace
+
+dyn_string::dyn_string(const char* text) {
+  if (text != nullptr && *text != '\0') text_ = copy_of(text);
+}
+
+dyn_string::~dyn_string() { std::free(const_cast<char*>(text_)); }
+
+dyn_string& dyn_string::assign(const char* text) {
+  // The copy is made before the old text is freed, so assigning the string's
+  // own text is harmless.
+  char* copy = text != nullptr ? copy_of(text) : nullptr;
+  std::free(const_cast<char*>(text_));
+  text_ = copy;
+  return *this;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,100 @@
+#include "support/output_stream.h"
+
+#include <cstring>
+
+namespace vantrel {
+
+output_stream::output_stream() : buffer_(new char[buffer_size]) {}
+
+output_stream::~output_stream() { delete[] buffer_; }
+
+output_stream& output_stream::write_long(const char* data, std::size_t n) {
+  // Copy the runs between line feeds in bulk; only the line feeds themselves
+  // need the inserted carriage return.
+  while (n > 0) {
+    const void* lf = std::memchr(data, '\n', n);
+    if (lf == nullptr) {
+      append_raw(data, n);
+      break;
+    }
+    const std::size_t run = static_cast<std::size_t>(static_cast<const char*>(lf) - data);
+    append_raw(data, run);
+    append_raw("\r\n", 2);
+    data += run + 1;
+    n -= run + 1;
+  }
+  return *this;
+}
+
+output_stream& output_stream::write_int(std::int32_t v) {
+  char digits[12];
+  char* const end = digits + sizeof digits;
+  char* p = end;
+  // The magnitude is taken in unsigned arithmetic so INT32_MIN needs no
+  // special case.
+  std::uint32_t magnitude =
+      v < 0 ? 0u - static_cast<std::uint32_t>(v) : static_cast<std::uint32_t>(v);
+  do {
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (v < 0) *--p = '-';
+  append_raw(p, static_cast<std::size_t>(end - p));
+  return *this;
+}
+
+void output_stream::end_line() {
+  put('\n');
+  flush();
+}
+
+bool output_stream::flush() {
+  drain();
+  return !failed_;
+}
+
+void output_stream::reset_state() {
+  used_ = 0;
+  failed_ = false;
+}
+
+void output_stream::mark_failed() {
+  used_ = 0;
+  failed_ = true;
+}
+
+void output_stream::append_raw(const char* data, std::size_t n) {
+  while (n > 0) {
+    if (used_ == buffer_size) drain();
+    if (used_ == 0 && n >= buffer_size) {
+      // A run at least as large as the buffer goes out without being copied.
+      if (!failed_ && !deliver(data, n)) failed_ = true;
+      return;
+    }
+    const std::size_t room = buffer_size - used_;
+    const std::size_t take = n < room ? n : room;
+    std::memcpy(buffer_ + used_, data, take);
+    used_ += take;
+    data += take;
+    n -= take;
+  }
+}
+
+void output_stream::drain() {
+  if (used_ > 0 && !failed_ && !deliver(buffer_, used_)) failed_ = true;
+  used_ = 0;
+}
+
+string_output::~string_output() = default;
+
+const std::string& string_output::str() {
+  flush();
+  return text_;
+}
+
+bool string_output::deliver(const char* data, std::size_t n) {
+  text_.append(data, n);
+  return true;
+}
+
+}  // namespace vantrel

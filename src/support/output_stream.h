@@ -1,0 +1,103 @@
+#ifndef VANTREL_SUPPORT_OUTPUT_STREAM_H
+#define VANTREL_SUPPORT_OUTPUT_STREAM_H
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+namespace vantrel {
+
+// A buffered text output stream. Every line feed written is stored as
+// carriage return + line feed, and nothing else is changed, so a text that
+// already ends in "\r\n" is stored as CR CR LF. Once a delivery has failed
+// the stream stays failed and further writes have no effect.
+class output_stream {
+ public:
+  output_stream();
+  virtual ~output_stream();
+  output_stream(const output_stream&) = delete;
+  output_stream& operator=(const output_stream&) = delete;
+
+  // Writes a NUL-terminated text.
+  output_stream& write(const char* text) { return write(text, std::strlen(text)); }
+  // Writes n bytes.
+  output_stream& write(const char* data, std::size_t n);
+  // Writes one character.
+  output_stream& put(char c);
+  // Writes v in decimal, with a leading '-' when negative.
+  output_stream& write_int(std::int32_t v);
+  // Writes a line feed, then flushes.
+  void end_line();
+  // Hands the buffered bytes to the destination. Returns !failed().
+  bool flush();
+
+  bool failed() const { return failed_; }
+
+ protected:
+  // Receives translated bytes. Returns false when they could not all be
+  // stored; the stream is then failed.
+  virtual bool deliver(const char* data, std::size_t n) = 0;
+  // Drops buffered bytes and clears the failed state, for reuse on the next
+  // destination.
+  void reset_state();
+  // Drops buffered bytes and puts the stream in the failed state, as for a
+  // destination that did not open.
+  void mark_failed();
+
+ private:
+  static constexpr std::size_t buffer_size = 1 << 16;
+  // Writes of at most this many bytes are translated inline when the buffer
+  // has room for twice as many (every byte may be a line feed).
+  static constexpr std::size_t short_write = 32;
+
+  // The general write: translates in bulk and delivers as the buffer fills.
+  output_stream& write_long(const char* data, std::size_t n);
+  // Appends bytes untranslated, delivering whenever the buffer is full.
+  void append_raw(const char* data, std::size_t n);
+  // Delivers the buffered bytes, or drops them when the stream has failed.
+  void drain();
+
+  char* buffer_;
+  std::size_t used_ = 0;
+  bool failed_ = false;
+};
+
+// Short writes and single characters are the engine's common case, so they
+// are copied straight into the buffer here; everything else goes through
+// write_long. While the stream is failed the bytes still land in the buffer,
+// but drain() drops them instead of delivering them.
+inline output_stream& output_stream::write(const char* data, std::size_t n) {
+  if (n > short_write || buffer_size - used_ < 2 * short_write) return write_long(data, n);
+  char* out = buffer_ + used_;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (data[i] == '\n') *out++ = '\r';
+    *out++ = data[i];
+  }
+  used_ = static_cast<std::size_t>(out - buffer_);
+  return *this;
+}
+
+inline output_stream& output_stream::put(char c) {
+  if (c == '\n' || used_ == buffer_size) return write_long(&c, 1);
+  buffer_[used_++] = c;
+  return *this;
+}
+
+// An output_stream that collects its bytes in memory, for tests and fuzzing.
+class string_output : public output_stream {
+ public:
+  ~string_output() override;
+  // Everything written so far, flushed first.
+  const std::string& str();
+
+ protected:
+  bool deliver(const char* data, std::size_t n) override;
+
+ private:
+  std::string text_;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_SUPPORT_OUTPUT_STREAM_H

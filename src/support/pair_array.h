@@ -1,0 +1,54 @@
+#ifndef VANTREL_SUPPORT_PAIR_ARRAY_H
+#define VANTREL_SUPPORT_PAIR_ARRAY_H
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vantrel {
+
+// One surface-to-region record of the lookup table. Records that nobody
+// has written hold indeterminate values.
+struct pair_record {
+  std::int32_t region_id;
+  std::int32_t surface_id;
+};
+
+// A heap block of pair_records that owns its block.
+class pair_array {
+ public:
+  // Blocks come from this allocation, which returns null on failure; tests
+  // replace it to reach the failure path. Blocks are freed with std::free.
+  using allocate_fn = void* (*)(std::size_t);
+  // Installs `fn` (null restores malloc) and returns the previous function.
+  static allocate_fn set_allocator(allocate_fn fn);
+
+  // A block of n records and size 0; growth_step is n. With n <= 0 there is
+  // no block and growth_step is 16; when the block cannot be had, capacity is 0.
+  explicit pair_array(std::int32_t n);
+  ~pair_array();
+  pair_array(const pair_array&) = delete;
+  pair_array& operator=(const pair_array&) = delete;
+
+  // n > size: a new block of exactly n records holding the records in use.
+  // Otherwise the size drops to n (negative counts as 0) and the block stays.
+  // Returns false, changing nothing, when the storage cannot be had.
+  bool resize(std::int32_t n);
+
+  // The record at index i; the caller keeps 0 <= i < size().
+  pair_record& at(std::int32_t i) { return data_[i]; }
+  const pair_record& at(std::int32_t i) const { return data_[i]; }
+
+  std::int32_t size() const { return size_; }
+  std::int32_t capacity() const { return capacity_; }
+  std::int32_t growth_step() const { return growth_step_; }
+
+ private:
+  pair_record* data_ = nullptr;
+  std::int32_t size_ = 0;
+  std::int32_t capacity_ = 0;
+  std::int32_t growth_step_ = 16;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_SUPPORT_PAIR_ARRAY_H

@@ -1,0 +1,45 @@
+#ifndef VANTREL_SUPPORT_STR_REF_H
+#define VANTREL_SUPPORT_STR_REF_H
+
+#include <cstdint>
+
+namespace vantrel {
+
+// A handle to NUL-terminated text that it does not own. Copying copies the
+// pointer; whoever hands out a str_ref keeps the text alive while it is used.
+// A null text and an empty text are different states.
+class str_ref {
+ public:
+  str_ref() = default;
+  explicit str_ref(const char* text) : text_(text) {}
+
+  // Stores the pointer; nothing is copied or freed.
+  str_ref& set(const char* text) {
+    text_ = text;
+    return *this;
+  }
+  str_ref& set(str_ref other) { return set(other.text_); }
+
+  // The text, or null.
+  const char* c_str() const { return text_; }
+
+  // Exact byte comparison. When either side is null the result is true
+  // exactly when both are null.
+  bool equals(const char* s) const;
+
+  // The text read as a base-10 integer in the manner of strtol: leading
+  // white space and one sign accepted, digits up to the first non-digit, 0
+  // when there are none; clamped to the signed 32-bit range. Needs a text.
+  std::int32_t to_int() const;
+
+  // Position of the last occurrence of ch, or null when it does not occur.
+  // Needs a text.
+  const char* find_last(char ch) const;
+
+ protected:
+  const char* text_ = nullptr;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_SUPPORT_STR_REF_H
