@@ -1,0 +1,30 @@
+#include "platform/directory_search.h"
+
+namespace vantrel {
+
+bool wildcard_match(const char* pattern, const char* name) {
+  // Greedy matching that remembers only the latest '*': when a later piece
+  // fails, that star takes one more byte and the match resumes after it.
+  // Earlier stars never need to be revisited, because whatever an earlier
+  // star could absorb the latest one can absorb as well.
+  const char* star = nullptr;
+  const char* star_name = nullptr;
+  while (*name != '\0') {
+    if (*pattern == '*') {
+      star = ++pattern;
+      star_name = name;
+    } else if (*pattern != '\0' && (*pattern == '?' || *pattern == *name)) {
+      ++pattern;
+      ++name;
+    } else if (star != nullptr) {
+      pattern = star;
+      name = ++star_name;
+    } else {
+      return false;
+    }
+  }
+  while (*pattern == '*') ++pattern;
+  return *pattern == '\0';
+}
+
+}  // namespace vantrel

@@ -1,0 +1,50 @@
+#include "platform/output_file.h"
+
+#include <cstdio>
+
+#include "platform/file_system.h"
+
+namespace vantrel {
+
+output_file::output_file() = default;
+
+output_file::~output_file() {
+  if (file_ != nullptr) close();
+}
+
+bool output_file::open() { return open_with(false); }
+
+bool output_file::open_at_end() { return open_with(true); }
+
+bool output_file::close() {
+  if (file_ == nullptr) {
+    mark_failed();
+    return false;
+  }
+  bool ok = flush();
+  if (std::fclose(file_) != 0) ok = false;
+  file_ = nullptr;
+  reset_state();
+  return ok;
+}
+
+bool output_file::deliver(const char* data, std::size_t n) {
+  return file_ != nullptr && std::fwrite(data, 1, n, file_) == n;
+}
+
+bool output_file::open_with(bool append) {
+  if (file_ != nullptr) close();
+  reset_state();
+  const char* name = file_name.c_str();
+  file_ = name == nullptr ? nullptr : open_for_writing(name, append);
+  if (file_ == nullptr) {
+    mark_failed();
+    return false;
+  }
+  // The stream buffers already; without a second buffer in the C library a
+  // write error such as a full disk is reported by the delivery that meets it.
+  std::setvbuf(file_, nullptr, _IONBF, 0);
+  return true;
+}
+
+}  // namespace vantrel
