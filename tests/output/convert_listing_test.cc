@@ -1,0 +1,91 @@
+#include "output/convert_listing.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "listing/input_stream.h"
+#include "listing/listing_reader.h"
+#include "output/run_mode.h"
+#include "support/output_stream.h"
+#include "support/pair_array.h"
+#include "support/region_index.h"
+
+namespace vantrel {
+namespace {
+
+std::string convert(int mode, const std::string& listing, const region_index* regions = nullptr) {
+  string_input input(listing);
+  listing_reader reader(input);
+  string_output out;
+  conversion_settings settings;
+  settings.run_mode = mode;
+  settings.file_stem = "frame";
+  settings.regions = regions;
+  EXPECT_EQ(convert_listing(reader, out, settings), 0);
+  return out.str();
+}
+
+const char worked_listing[] =
+    "Node X Y Z RX RY RZ\r\n"
+    "1 0.0 0.5 0.0 0.0 0.0 0.0\r\n"
+    "2 1.0 0.5 0.0 0.0 0.0 0.0\r\n";
+
+TEST(convert_listing, worked_example_in_every_mode) {
+  EXPECT_EQ(convert(MODE_SELECT, worked_listing), "SELPIC,ND,1;\r\nSELPIC,ND,2;\r\n\r\n");
+  EXPECT_EQ(convert(MODE_ZSET, worked_listing), "**nset frame\r\n 1 2\r\n");
+  EXPECT_EQ(convert(MODE_BEAM, worked_listing), "el,,cr,0,2,2,1;\r\n\r\n");
+  EXPECT_EQ(convert(MODE_DISP, worked_listing),
+            "dnd,1,UX,0.0;\r\ndnd,1,UY,0.5;\r\ndnd,1,UZ,0.0;\r\n"
+            "dnd,1,RX,0.0;\r\ndnd,1,RY,0.0;\r\ndnd,1,RZ,0.0;\r\n"
+            "dnd,2,UX,1.0;\r\ndnd,2,UY,0.5;\r\ndnd,2,UZ,0.0;\r\n"
+            "dnd,2,RX,0.0;\r\ndnd,2,RY,0.0;\r\ndnd,2,RZ,0.0;\r\n\r\n");
+  EXPECT_EQ(convert(MODE_QUAD, worked_listing), "\r\n");
+  EXPECT_EQ(convert(0, worked_listing), "\r\n");
+}
+
+TEST(convert_listing, empty_listing_yields_one_line_break) {
+  for (int mode : {MODE_SELECT, MODE_REGION_LOOKUP, MODE_ZSET, MODE_BEAM, MODE_DISP, MODE_QUAD}) {
+    EXPECT_EQ(convert(mode, ""), "\r\n") << mode;
+  }
+}
+
+TEST(convert_listing, selection_needs_a_header) {
+  EXPECT_EQ(convert(MODE_SELECT, "3 1\nRegion\n3 1\n"), "SELPIC,RG,3;\r\n\r\n");
+}
+
+TEST(convert_listing, set_lines_hold_eleven_ids) {
+  std::string listing = "Node\n";
+  for (int i = 1; i <= 23; ++i) listing += std::to_string(i) + " 0\n";
+  EXPECT_EQ(convert(MODE_ZSET, listing),
+            "**nset frame\r\n 1 2 3 4 5 6 7 8 9 10 11\r\n"
+            " 12 13 14 15 16 17 18 19 20 21 22\r\n 23\r\n");
+}
+
+TEST(convert_listing, set_header_ends_an_open_line_of_ids) {
+  EXPECT_EQ(convert(MODE_ZSET, "Node\n1 0\n2 0\nElem\n7 1\nKeypoint\n3 0\n"),
+            "**nset frame\r\n 1 2\r\n**elset frame\r\n 7\r\n");
+}
+
+TEST(convert_listing, displacement_writes_only_the_values_present) {
+  EXPECT_EQ(convert(MODE_DISP, "5 0.1 0.2\n6\n"), "dnd,5,UX,0.1;\r\ndnd,5,UY,0.2;\r\n\r\n");
+}
+
+TEST(convert_listing, region_lookup_replaces_found_surfaces) {
+  pair_array table(4);
+  ASSERT_TRUE(table.resize(4));
+  table.at(0) = {3, 101};
+  table.at(1) = {0, 102};
+  table.at(2) = {9, 101};
+  table.at(3) = {7, 230};
+  region_index regions;
+  regions.build(table, 4);
+  EXPECT_EQ(convert(MODE_REGION_LOOKUP, "Surface\n101 0\n0101 0\n102 0\n555 0\nNode\n230 0\n",
+                    &regions),
+            "SELPIC,RG,3,\r\nSELPIC,RG,3,\r\n"  // the first record of surface 101 wins
+            "SELPIC,RG,0,\r\nSELPIC,SF,102;\r\n"  // region 0 selects the surface as well
+            "SELPIC,SF,555;\r\nSELPIC,ND,230;\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace vantrel
