@@ -1,0 +1,36 @@
+#ifndef VANTREL_APP_COMMAND_LINE_H
+#define VANTREL_APP_COMMAND_LINE_H
+
+#include <string>
+
+namespace vantrel {
+
+// What the command line `vantrel -option  Source [Dest]` asks for.
+struct command_line {
+  enum class error { none, two_options, bad_command_line };
+
+  int run_mode = 0;
+  bool option_seen = false;
+  // The Source as typed; empty while none was given.
+  std::string source_arg;
+  bool source_seen = false;
+  // The destination slot: a Dest argument, or the file name of -f.
+  std::string dest_name;
+  bool dest_taken = false;
+  // A Dest argument is present; generated destination names are not used.
+  bool dest_given = false;
+  // The file name of -r.
+  std::string lookup_name;
+  // "zset" under -z, else "geo".
+  std::string default_ext = "geo";
+};
+
+// Parses args[1..count-1] in order into `line`. Stops at the first error,
+// which it returns; `line` then holds what was parsed before it. Without an
+// option the run mode is the selection mode; with an option whose letter is
+// unknown it stays 0.
+command_line::error parse_command_line(int count, const char* const* args, command_line& line);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_APP_COMMAND_LINE_H
