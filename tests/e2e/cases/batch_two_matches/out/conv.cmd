@@ -1,0 +1,10 @@
+INITSEL,ALL;
+FILE,a.geo;
+LISTLOG,1,a.gem,0;
+FILE,vantrel123xyz.ses,0,0,0;
+LISTLOG;
+INITSEL,ALL;
+FILE,b.geo;
+LISTLOG,1,b.gem,0;
+FILE,vantrel123xyz.ses,0,0,0;
+LISTLOG;

@@ -1,0 +1,4 @@
+old
+SELPIC,ND,1;
+SELPIC,ND,2;
+

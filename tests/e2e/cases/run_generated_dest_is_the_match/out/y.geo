@@ -1,0 +1,3 @@
+SELPIC,ND,1;
+SELPIC,ND,2;
+

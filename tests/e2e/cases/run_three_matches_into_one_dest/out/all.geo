@@ -1,0 +1,6 @@
+SELPIC,ND,1;
+
+SELPIC,EL,2;
+
+SELPIC,PT,3;
+
