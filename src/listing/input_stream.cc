@@ -1,0 +1,113 @@
+#include "listing/input_stream.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include "listing/word_scan.h"
+
+namespace vantrel {
+
+namespace {
+
+// The C library's white-space class in the C locale: blank, and tab through
+// carriage return (tab, LF, VT, FF, CR).
+inline bool is_white_space(char c) {
+  return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t';
+}
+
+}  // namespace
+
+input_stream::input_stream(std::size_t chunk_size)
+    : chunk_(nullptr), chunk_size_(chunk_size == 0 ? 1 : chunk_size) {
+  chunk_ = static_cast<char*>(std::malloc(chunk_size_));
+  next_ = end_ = chunk_;
+}
+
+input_stream::~input_stream() { std::free(chunk_); }
+
+void input_stream::reset_state() {
+  next_ = end_ = chunk_;
+  eof_ = fail_ = bad_ = false;
+}
+
+bool input_stream::refill() {
+  next_ = end_ = chunk_;
+  if (chunk_ == nullptr) {
+    bad_ = true;
+    return false;
+  }
+  bool error = false;
+  std::size_t n = fill(chunk_, chunk_size_, error);
+  if (error) {
+    // The bytes of a failed read are not trusted.
+    bad_ = true;
+    return false;
+  }
+  if (n == 0) {
+    eof_ = true;
+    return false;
+  }
+  end_ = chunk_ + (n < chunk_size_ ? n : chunk_size_);
+  return true;
+}
+
+void input_stream::skip_white_space() {
+  if (!good()) return;
+  for (;;) {
+    const char* p = next_;
+    // Runs of blanks, the bulk of a listing's indentation, go 8 at a time.
+    while (end_ - p >= 8) {
+      int i = first_non_blank(p);
+      p += i;
+      if (i == 8) continue;
+      if (!is_white_space(*p)) break;
+      ++p;
+    }
+    while (p != end_ && is_white_space(*p)) ++p;
+    next_ = p;
+    if (p != end_ || !refill()) return;
+  }
+}
+
+void input_stream::get_line(char* out, std::size_t limit) {
+  std::size_t stored = 0;
+  if (!good()) {
+    fail_ = true;
+  } else {
+    while (stored < limit) {
+      if (next_ == end_ && !refill()) {
+        if (stored == 0) fail_ = true;
+        break;
+      }
+      std::size_t room = limit - stored;
+      std::size_t available = static_cast<std::size_t>(end_ - next_);
+      std::size_t span = available < room ? available : room;
+      const void* feed = std::memchr(next_, '\n', span);
+      if (feed != nullptr) {
+        std::size_t n = static_cast<std::size_t>(static_cast<const char*>(feed) - next_);
+        std::memcpy(out + stored, next_, n);
+        stored += n;
+        next_ += n + 1;
+        break;
+      }
+      std::memcpy(out + stored, next_, span);
+      stored += span;
+      next_ += span;
+    }
+  }
+  out[stored] = '\0';
+}
+
+string_input::string_input(std::string text, std::size_t chunk_size)
+    : input_stream(chunk_size), text_(std::move(text)) {}
+
+std::size_t string_input::fill(char* buffer, std::size_t capacity, bool& /*error*/) {
+  std::size_t n = text_.size() - pos_;
+  if (n > capacity) n = capacity;
+  std::memcpy(buffer, text_.data() + pos_, n);
+  pos_ += n;
+  return n;
+}
+
+}  // namespace vantrel

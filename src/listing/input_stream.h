@@ -1,0 +1,80 @@
+#ifndef VANTREL_LISTING_INPUT_STREAM_H
+#define VANTREL_LISTING_INPUT_STREAM_H
+
+#include <cstddef>
+#include <string>
+
+namespace vantrel {
+
+// A buffered, untranslated byte source with the state indications the
+// listing reader relies on: end of file, failure and error. Concrete streams
+// supply the bytes in chunks through fill(); the reader takes them out a line
+// at a time, so no call per character reaches the concrete stream.
+class input_stream {
+ public:
+  static constexpr std::size_t default_chunk_size = 256 * 1024;
+
+  // Reads the input in chunks of up to `chunk_size` bytes (at least 1) into
+  // one buffer allocated here for the stream's whole life. Without that
+  // buffer the stream reads nothing and shows an error.
+  explicit input_stream(std::size_t chunk_size = default_chunk_size);
+  virtual ~input_stream();
+  input_stream(const input_stream&) = delete;
+  input_stream& operator=(const input_stream&) = delete;
+
+  bool eof() const { return eof_; }
+  bool fail() const { return fail_; }
+  bool bad() const { return bad_; }
+  // No indication at all.
+  bool good() const { return !eof_ && !fail_ && !bad_; }
+
+  // Consumes blanks, tabs, LF, VT, FF and CR. Running out of input here sets
+  // end of file. Does nothing when the stream already shows an indication.
+  void skip_white_space();
+
+  // Stores the bytes of one line into `out`, which has room for `limit` + 1
+  // bytes, and terminates them. The line ends at a line feed (consumed, not
+  // stored), at the end of the input, or when `limit` bytes are stored (the
+  // rest stays unread). Sets failure when the stream already shows an
+  // indication (nothing is read) and when the input ends before any byte.
+  void get_line(char* out, std::size_t limit);
+
+ protected:
+  // Fills up to `capacity` bytes into `buffer`; returns the count, 0 at
+  // the end of the input. Sets `error` on a read error.
+  virtual std::size_t fill(char* buffer, std::size_t capacity, bool& error) = 0;
+  // Forgets buffered bytes and clears every indication.
+  void reset_state();
+
+  bool eof_ = false;
+  bool fail_ = false;
+  bool bad_ = false;
+
+ private:
+  // Replaces the consumed chunk with the next one. Returns false, with end
+  // of file or an error indicated, when no byte came.
+  bool refill();
+
+  char* chunk_;
+  std::size_t chunk_size_;
+  const char* next_;
+  const char* end_;
+};
+
+// An input_stream over a string, for tests and fuzzing. A small
+// `chunk_size` moves the refill boundaries into the middle of lines.
+class string_input : public input_stream {
+ public:
+  explicit string_input(std::string text, std::size_t chunk_size = default_chunk_size);
+
+ protected:
+  std::size_t fill(char* buffer, std::size_t capacity, bool& error) override;
+
+ private:
+  std::string text_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LISTING_INPUT_STREAM_H

@@ -1,0 +1,101 @@
+#ifndef VANTREL_LISTING_LISTING_READER_H
+#define VANTREL_LISTING_LISTING_READER_H
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vantrel {
+
+class line_pattern;
+class input_stream;
+
+// The delimiter bytes of every word and field: blank, tab, LF and CR.
+extern const char word_delimiters[];
+
+// True for the bytes of word_delimiters.
+inline bool is_word_delimiter(char c) {
+  constexpr std::uint64_t mask = (1ull << ' ') | (1ull << '\t') | (1ull << '\n') | (1ull << '\r');
+  auto u = static_cast<unsigned char>(c);
+  return u <= ' ' && ((mask >> u) & 1) != 0;
+}
+
+// True when `text` begins with an optional sign, an optional '.', then a
+// decimal digit. Looks at no more than three characters.
+bool starts_with_number(const char* text);
+
+// One word inside the reader's current line; owns no text and is not
+// terminated: the length says where it ends.
+struct word_ref {
+  const char* start = nullptr;
+  std::int32_t length = 0;
+};
+
+// A null-terminated, ordered list of patterns given to classify_line. Only
+// the first max_set_patterns are taken.
+using pattern_set = line_pattern* const*;
+
+// Delivers an input stream one line at a time into a fixed line buffer and
+// takes lines apart into fields and words. Fields and words point into the
+// line buffer and stay valid until the next line is read.
+class listing_reader {
+ public:
+  static constexpr std::int32_t buffer_size = 1020;
+  static constexpr std::int32_t max_fields = 32;
+  // classify_line's result is a signed byte.
+  static constexpr int max_set_patterns = 128;
+
+  // `stream` must outlive the reader.
+  explicit listing_reader(input_stream& stream);
+  listing_reader(const listing_reader&) = delete;
+  listing_reader& operator=(const listing_reader&) = delete;
+
+  // Reads the next line that holds a non-blank character, without its
+  // leading white space and its line feed, at most 1019 characters at a
+  // time. A line whose first byte is NUL is passed over like an empty one.
+  // Returns false at the end of the input (or when it has failed).
+  bool read_line();
+  // read_line, then -1 when the stream shows end of file or a failure
+  // (also for a last line without a line feed, which is still read), else
+  // 1 when the line starts like a number and 0 when it does not.
+  int read_line_numeric();
+  // Cuts the rest of the line into fields in place, from slot `first` on
+  // (0 to max_fields); fields after slot max_fields - 1 are ignored, and the
+  // read position ends at the end of the line. Returns the number of fields
+  // stored.
+  int split_fields(int first);
+  // Fills `word` with the next word from the read position, skipping lone
+  // "." words, and returns its length (0 at the end of the line). The read
+  // position stays at the start of the word.
+  std::int32_t scan_word(word_ref& word);
+  // Reads lines until a pattern of `patterns` matches (see line_pattern.h)
+  // and returns its index, or -1 at the end of the input. The patterns take
+  // the words in lockstep; a pattern drops out at its first failing token,
+  // and the first to match its last token wins (in one stage, the earlier
+  // in the set). The read position is then just past the last matched word.
+  // With `continue_line` false a new line is read first.
+  int classify_line(pattern_set patterns, bool continue_line);
+
+  const char* line() const { return line_buffer_; }
+  const char* read_pos() const { return read_pos_; }
+  std::int32_t field_count() const { return field_count_; }
+  // Field i of the current line, 0 <= i < field_count().
+  const char* field(int i) const { return fields_[i]; }
+
+ private:
+  // Reads one physical line (leading white space skipped) into the buffer
+  // and puts the read position at its start.
+  void read_physical_line();
+
+  // Room past the line for the word scans, which read 8 bytes at a time.
+  static constexpr int scan_padding = 8;
+
+  char line_buffer_[buffer_size + scan_padding] = {};
+  char* read_pos_ = line_buffer_;
+  input_stream& stream_;
+  std::int32_t field_count_ = 0;
+  char* fields_[max_fields] = {};
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LISTING_LISTING_READER_H
