@@ -24,6 +24,19 @@ constexpr int element_header = 10;
 
 const char* const component_labels[6] = {",UX,", ",UY,", ",UZ,", ",RX,", ",RY,", ",RZ,"};
 
+// True when the line's first word, as the classifier scans it (lone "."
+// words passed over), starts like a number. The data pattern's first token
+// also matches the word "#*" literally, and then captures nothing: capture 0
+// would be null or a word of an earlier line.
+bool first_word_is_number(const char* line) {
+  for (;;) {
+    while (is_word_delimiter(*line)) ++line;
+    if (line[0] != '.' || !(line[1] == '\0' || is_word_delimiter(line[1]))) break;
+    ++line;
+  }
+  return starts_with_number(line);
+}
+
 class converter {
  public:
   converter(listing_reader& reader, output_stream& out, const conversion_settings& settings)
@@ -63,7 +76,7 @@ void converter::run() {
     int index = reader_.classify_line(set, false);
     if (index < 0) break;
     if (index == 0) {
-      on_data_line(patterns[0].capture(0));
+      if (first_word_is_number(reader_.line())) on_data_line(patterns[0].capture(0));
     } else {
       on_header(index);
     }

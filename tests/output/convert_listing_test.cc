@@ -71,6 +71,15 @@ TEST(convert_listing, displacement_writes_only_the_values_present) {
   EXPECT_EQ(convert(MODE_DISP, "5 0.1 0.2\n6\n"), "dnd,5,UX,0.1;\r\ndnd,5,UY,0.2;\r\n\r\n");
 }
 
+// The data pattern's token matches the word "#*" literally, without a
+// capture; such a line must not be written with a missing or stale id.
+TEST(convert_listing, line_led_by_the_pattern_word_is_no_data_line) {
+  EXPECT_EQ(convert(MODE_DISP, "#* 2 1.25\n"), "\r\n");
+  EXPECT_EQ(convert(MODE_SELECT, "Node\n5 6\n7 x\n#* #*\n . #* 3\n8 #*\n"),
+            "SELPIC,ND,5;\r\nSELPIC,ND,8;\r\n\r\n");
+  EXPECT_EQ(convert(MODE_BEAM, "#* #*\n5 0\n#* 1\n7 0\n"), "el,,cr,0,2,7,5;\r\n\r\n");
+}
+
 TEST(convert_listing, region_lookup_replaces_found_surfaces) {
   pair_array table(4);
   ASSERT_TRUE(table.resize(4));
