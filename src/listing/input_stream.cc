@@ -20,7 +20,10 @@ inline bool is_white_space(char c) {
 
 input_stream::input_stream(std::size_t chunk_size)
     : chunk_(nullptr), chunk_size_(chunk_size == 0 ? 1 : chunk_size) {
-  chunk_ = static_cast<char*>(std::malloc(chunk_size_));
+  // Room for a NUL after a last line that fills the chunk, and the padding
+  // behind it; zeroed, so that the scans past a line's end never meet
+  // bytes that were not written.
+  chunk_ = static_cast<char*>(std::calloc(chunk_size_ + 1 + line_padding, 1));
   next_ = end_ = chunk_;
 }
 
@@ -55,7 +58,7 @@ bool input_stream::refill() {
 void input_stream::skip_white_space() {
   if (!good()) return;
   for (;;) {
-    const char* p = next_;
+    char* p = next_;
     // Runs of blanks, the bulk of a listing's indentation, go 8 at a time.
     while (end_ - p >= 8) {
       int i = first_non_blank(p);
@@ -97,6 +100,88 @@ void input_stream::get_line(char* out, std::size_t limit) {
     }
   }
   out[stored] = '\0';
+}
+
+bool input_stream::pull() {
+  if (chunk_ == nullptr) {
+    bad_ = true;
+    return false;
+  }
+  const std::size_t kept = static_cast<std::size_t>(end_ - next_);
+  if (kept == chunk_size_) return false;
+  std::memmove(chunk_, next_, kept);
+  next_ = chunk_;
+  end_ = chunk_ + kept;
+  bool error = false;
+  const std::size_t room = chunk_size_ - kept;
+  std::size_t n = fill(chunk_ + kept, room, error);
+  if (error) {
+    bad_ = true;
+    return false;
+  }
+  if (n == 0) {
+    eof_ = true;
+    return false;
+  }
+  end_ += n < room ? n : room;
+  return true;
+}
+
+char* input_stream::take_line(char* spare, std::size_t limit) {
+  if (good()) {
+    for (;;) {
+      const std::size_t available = static_cast<std::size_t>(end_ - next_);
+      const std::size_t span = available < limit ? available : limit;
+      char* feed = static_cast<char*>(std::memchr(next_, '\n', span));
+      if (feed != nullptr) {
+        *feed = '\0';
+        char* line = next_;
+        next_ = feed + 1;
+        return line;
+      }
+      // A piece of `limit` bytes ends without its line feed: get_line cuts it.
+      if (available >= limit) break;
+      if (!pull()) {
+        if (good()) break;  // the line is longer than the buffer
+        // The input ends (or failed) inside the line: what came is the line.
+        if (next_ == end_) break;
+        char* line = next_;
+        *end_ = '\0';
+        next_ = end_;
+        return line;
+      }
+    }
+  }
+  get_line(spare, limit);
+  return spare;
+}
+
+char* input_stream::next_line(char* spare, std::size_t limit) {
+  // Most lines, their leading blanks included, lie whole in the chunk: they
+  // are found here in one pass, without the calls and tests of the two
+  // general steps, which take every other case.
+  if (good()) {
+    char* p = next_;
+    while (end_ - p >= 8) {
+      int i = first_non_blank(p);
+      p += i;
+      if (i == 8) continue;
+      if (!is_white_space(*p)) break;
+      ++p;
+    }
+    if (p != end_ && !is_white_space(*p)) {
+      const std::size_t available = static_cast<std::size_t>(end_ - p);
+      char* feed = static_cast<char*>(std::memchr(p, '\n', available < limit ? available : limit));
+      if (feed != nullptr) {
+        *feed = '\0';
+        next_ = feed + 1;
+        return p;
+      }
+    }
+    next_ = p;
+  }
+  skip_white_space();
+  return take_line(spare, limit);
 }
 
 string_input::string_input(std::string text, std::size_t chunk_size)

@@ -38,6 +38,19 @@ class input_stream {
   // rest stays unread). Sets failure when the stream already shows an
   // indication (nothing is read) and when the input ends before any byte.
   void get_line(char* out, std::size_t limit);
+  // The same line as get_line, but in place: the line feed that ends it is
+  // overwritten with a NUL inside the stream's own buffer and the line is
+  // not copied. Only a line that does not fit there (over `limit` bytes, or
+  // longer than the buffer) is copied into `spare`, as get_line would.
+  // Returns the terminated line, valid until the next call on the stream;
+  // the bytes after its NUL are readable up to line_padding further.
+  char* take_line(char* spare, std::size_t limit);
+
+  // skip_white_space, then take_line: the next line that the reader takes.
+  char* next_line(char* spare, std::size_t limit);
+
+  // Readable bytes that every line of take_line has after its NUL.
+  static constexpr std::size_t line_padding = 8;
 
  protected:
   // Fills up to `capacity` bytes into `buffer`; returns the count, 0 at
@@ -54,11 +67,16 @@ class input_stream {
   // Replaces the consumed chunk with the next one. Returns false, with end
   // of file or an error indicated, when no byte came.
   bool refill();
+  // Moves the unread bytes to the start of the buffer and reads more behind
+  // them. Returns false when the buffer has no room left (nothing changes,
+  // the stream stays good), or when no byte came (end of file or an error is
+  // then indicated; the unread bytes stay).
+  bool pull();
 
   char* chunk_;
   std::size_t chunk_size_;
-  const char* next_;
-  const char* end_;
+  char* next_;
+  char* end_;
 };
 
 // An input_stream over a string, for tests and fuzzing. A small

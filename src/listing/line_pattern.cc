@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "listing/input_stream.h"
+#include "listing/pattern_index.h"
 #include "listing/word_scan.h"
 
 namespace vantrel {
@@ -81,24 +82,26 @@ void line_pattern::reset_match() {
   capture_text_next_ = capture_text_;
 }
 
-void line_pattern::capture_word(const word_ref& word) {
+inline void line_pattern::store_capture(const word_ref& word) {
   if (capture_next_ == captures_ + max_captures) return;
   std::size_t room = static_cast<std::size_t>(capture_text_ + capture_size - capture_text_next_);
   if (room == 0) {
+    capture_lengths_[capture_next_ - captures_] = 0;
     *capture_next_++ = "";
     return;
   }
   std::size_t n = word.length > 0 ? static_cast<std::size_t>(word.length) : 0;
   // A listing word may be far longer than the capture area: keep its head.
   if (n > room - 1) n = room - 1;
-  // Captured words are short; a plain loop beats a call to memcpy here.
   char* out = capture_text_next_;
-  const char* in = word.start;
-  for (std::size_t k = 0; k < n; ++k) out[k] = in[k];
+  std::memcpy(out, word.start, n);
   out[n] = '\0';
+  capture_lengths_[capture_next_ - captures_] = static_cast<std::int32_t>(n);
   *capture_next_++ = out;
   capture_text_next_ = out + n + 1;
 }
+
+void line_pattern::capture_word(const word_ref& word) { store_capture(word); }
 
 int line_pattern::compare_word(const word_ref& word, const char* token) {
   if (*word.start == '\0') return *token == '\0' ? 0 : -1;
@@ -114,7 +117,7 @@ int line_pattern::compare_word(const word_ref& word, const char* token) {
   return rest;
 }
 
-bool line_pattern::match_token(int i, word_ref& word, bool& next_line) {
+inline bool line_pattern::match_token(int i, word_ref& word, bool& next_line) {
   if (last_token_ < 0) return false;
   const token_info& token = info_[i];
   const char* start = word.start;
@@ -140,12 +143,12 @@ inline bool line_pattern::match_control(const token_info& token, word_ref& word,
       return starts_with_number(start);
     case token_kind::number_capture:
       if (!starts_with_number(start)) return false;
-      capture_word(word);
+      store_capture(word);
       return true;
     case token_kind::any:
       return true;
     case token_kind::any_capture:
-      capture_word(word);
+      store_capture(word);
       return true;
     case token_kind::search: {
       const char* hit = std::strstr(start, token.argument);
@@ -167,6 +170,14 @@ inline bool line_pattern::match_control(const token_info& token, word_ref& word,
 }
 
 int listing_reader::classify_line(pattern_set patterns, bool continue_line) {
+  return classify(patterns, nullptr, continue_line);
+}
+
+int listing_reader::classify_line(const pattern_index& index, bool continue_line) {
+  return classify(index.patterns(), &index, continue_line);
+}
+
+int listing_reader::classify(pattern_set patterns, const pattern_index* index, bool continue_line) {
   if (!continue_line && !read_line()) return -1;
   // Indexes of the patterns still open in this attempt, in set order.
   std::uint8_t open[max_set_patterns];
@@ -203,7 +214,16 @@ int listing_reader::classify_line(pattern_set patterns, bool continue_line) {
       first_byte = *word.start;
       int taken = open_count;
       open_count = 0;
-      if (i == 0) {
+      if (i == 0 && index != nullptr && word_has_text) {
+        // Stage 0 takes the patterns that the index gives for the first byte.
+        for (const std::uint8_t* k = index->candidates(first_byte);
+             *k != pattern_index::end_of_list; ++k) {
+          if (take(0, *k) > 0) {
+            read_pos_ += word.length;
+            return *k;
+          }
+        }
+      } else if (i == 0) {
         // Stage 0 takes the patterns straight from the set.
         for (int k = 0; k < max_set_patterns && patterns[k] != nullptr; ++k) {
           if (take(0, k) > 0) {

@@ -44,10 +44,13 @@ class line_pattern {
   // winner of classify_line until the next classify_line on the same set.
   // Slots not written by that attempt keep older contents (initially null).
   const char* capture(int i) const { return captures_[i]; }
+  // The length of capture(i), for a slot that the last attempt wrote.
+  std::int32_t capture_length(int i) const { return capture_lengths_[i]; }
   int last_token() const { return last_token_; }
 
  private:
   friend class listing_reader;
+  friend class pattern_index;
 
   // What a token does when the literal comparison fails.
   enum class token_kind : std::uint8_t {
@@ -73,6 +76,9 @@ class line_pattern {
   // Matches token i against `word` and captures; may change the word's
   // length, and sets `next_line` for a line-feed token.
   bool match_token(int i, word_ref& word, bool& next_line);
+  // The body of capture_word, inlined into match_control: a data line
+  // captures twice.
+  void store_capture(const word_ref& word);
   // The part of match_token after a failed literal comparison.
   bool match_control(const token_info& token, word_ref& word, bool& next_line);
 
@@ -82,6 +88,7 @@ class line_pattern {
   token_info info_[max_tokens] = {};
   const char* tokens_[max_tokens] = {};
   const char* captures_[max_captures] = {};
+  std::int32_t capture_lengths_[max_captures] = {};
   const char** capture_next_;
   char pattern_text_[text_size] = {};
   char capture_text_[capture_size] = {};

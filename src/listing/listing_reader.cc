@@ -9,20 +9,15 @@ namespace vantrel {
 
 const char word_delimiters[] = " \t\n\r";
 
-bool starts_with_number(const char* text) {
-  if (*text == '-' || *text == '+') ++text;
-  if (*text == '.') ++text;
-  return *text >= '0' && *text <= '9';
-}
-
 listing_reader::listing_reader(input_stream& stream) : stream_(stream) {
   static_assert(scan_padding >= word_scan_padding, "the word scans need room past the line");
+  static_assert(input_stream::line_padding >= word_scan_padding,
+                "the word scans need room past the line");
 }
 
 void listing_reader::read_physical_line() {
-  read_pos_ = line_buffer_;
-  stream_.skip_white_space();
-  stream_.get_line(line_buffer_, buffer_size - 1);
+  line_ = stream_.next_line(line_buffer_, buffer_size - 1);
+  read_pos_ = line_;
 }
 
 bool listing_reader::read_line() {
@@ -31,15 +26,15 @@ bool listing_reader::read_line() {
   // like an empty line so that it does not end the listing early.
   do {
     read_physical_line();
-  } while (line_buffer_[0] == '\0' && stream_.good());
-  if (line_buffer_[0] == '\0') return false;
+  } while (line_[0] == '\0' && stream_.good());
+  if (line_[0] == '\0') return false;
   return !((stream_.fail() || stream_.bad()) && !stream_.eof());
 }
 
 int listing_reader::read_line_numeric() {
   read_line();
   if (!stream_.good()) return -1;
-  return starts_with_number(line_buffer_) ? 1 : 0;
+  return starts_with_number(line_) ? 1 : 0;
 }
 
 int listing_reader::split_fields(int first) {
@@ -55,8 +50,9 @@ int listing_reader::split_fields(int first) {
       read_pos_ = start + std::strlen(start);
       break;
     }
-    fields_[slot++] = start;
+    fields_[slot] = start;
     read_pos_ = word_end(start);
+    field_lengths_[slot++] = static_cast<std::int32_t>(read_pos_ - start);
     if (*read_pos_ == '\0') break;
     *read_pos_++ = '\0';
   }

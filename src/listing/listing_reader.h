@@ -7,6 +7,7 @@
 namespace vantrel {
 
 class line_pattern;
+class pattern_index;
 class input_stream;
 
 // The delimiter bytes of every word and field: blank, tab, LF and CR.
@@ -21,7 +22,12 @@ inline bool is_word_delimiter(char c) {
 
 // True when `text` begins with an optional sign, an optional '.', then a
 // decimal digit. Looks at no more than three characters.
-bool starts_with_number(const char* text);
+inline bool starts_with_number(const char* text) {
+  // Without branches: the sign of a listing's values is as good as random.
+  text += (*text == '-') | (*text == '+');
+  text += *text == '.';
+  return static_cast<unsigned char>(*text - '0') <= 9;
+}
 
 // One word inside the reader's current line; owns no text and is not
 // terminated: the length says where it ends.
@@ -34,9 +40,11 @@ struct word_ref {
 // the first max_set_patterns are taken.
 using pattern_set = line_pattern* const*;
 
-// Delivers an input stream one line at a time into a fixed line buffer and
-// takes lines apart into fields and words. Fields and words point into the
-// line buffer and stay valid until the next line is read.
+// Delivers an input stream one line at a time, as a NUL-terminated text of
+// at most buffer_size - 1 characters, and takes lines apart into fields and
+// words. The line, its fields and its words stay valid until the next line
+// is read. Lines are not copied where the stream's buffer holds them whole,
+// so reading a line allocates nothing and usually copies nothing.
 class listing_reader {
  public:
   static constexpr std::int32_t buffer_size = 1020;
@@ -74,26 +82,35 @@ class listing_reader {
   // in the set). The read position is then just past the last matched word.
   // With `continue_line` false a new line is read first.
   int classify_line(pattern_set patterns, bool continue_line);
+  // The same for the index's set, faster for a set of many list headers.
+  int classify_line(const pattern_index& index, bool continue_line);
 
-  const char* line() const { return line_buffer_; }
+  const char* line() const { return line_; }
   const char* read_pos() const { return read_pos_; }
   std::int32_t field_count() const { return field_count_; }
   // Field i of the current line, 0 <= i < field_count().
   const char* field(int i) const { return fields_[i]; }
+  // The length of field(i), 0 <= i < field_count().
+  std::int32_t field_length(int i) const { return field_lengths_[i]; }
 
  private:
-  // Reads one physical line (leading white space skipped) into the buffer
-  // and puts the read position at its start.
+  // Reads one physical line (leading white space skipped) and puts the read
+  // position at its start. The line stays where the stream holds it; only a
+  // line that the stream cannot hold whole is copied into line_buffer_.
   void read_physical_line();
+  // classify_line, with the index of `patterns` or null.
+  int classify(pattern_set patterns, const pattern_index* index, bool continue_line);
 
   // Room past the line for the word scans, which read 8 bytes at a time.
   static constexpr int scan_padding = 8;
 
   char line_buffer_[buffer_size + scan_padding] = {};
+  char* line_ = line_buffer_;  // the current line, in the stream or in line_buffer_
   char* read_pos_ = line_buffer_;
   input_stream& stream_;
   std::int32_t field_count_ = 0;
   char* fields_[max_fields] = {};
+  std::int32_t field_lengths_[max_fields] = {};
 };
 
 }  // namespace vantrel

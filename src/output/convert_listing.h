@@ -22,7 +22,8 @@ struct conversion_settings {
 // `out`, and ends the output with one line break (then flushes). Reads the
 // listing to its end. Always returns 0; a failed stream shows in
 // out.failed().
-int convert_listing(listing_reader& reader, output_stream& out, const conversion_settings& settings);
+int convert_listing(listing_reader& reader, output_stream& out,
+                    const conversion_settings& settings);
 
 }  // namespace vantrel
 

@@ -26,6 +26,11 @@ output_stream& output_stream::write_long(const char* data, std::size_t n) {
   return *this;
 }
 
+output_stream& output_stream::write_stored(const char* data, std::size_t n) {
+  append_raw(data, n);
+  return *this;
+}
+
 output_stream& output_stream::write_int(std::int32_t v) {
   char digits[12];
   char* const end = digits + sizeof digits;

@@ -8,12 +8,18 @@
 
 namespace vantrel {
 
-// A buffered text output stream. Every line feed written is stored as
-// carriage return + line feed, and nothing else is changed, so a text that
-// already ends in "\r\n" is stored as CR CR LF. Once a delivery has failed
-// the stream stays failed and further writes have no effect.
+// A buffered text output stream. Every line feed written through write()
+// and put() is stored as carriage return + line feed, and nothing else is
+// changed, so a text that already ends in "\r\n" is stored as CR CR LF;
+// write_stored() and reserve() take bytes in the form they are stored in.
+// Once a delivery has failed the stream stays failed and further writes
+// have no effect.
 class output_stream {
  public:
+  // The most that reserve() can give: the whole buffer. 256 KiB lets a
+  // large output go out in few writes while the memory stays small.
+  static constexpr std::size_t max_reserve = 1 << 18;
+
   output_stream();
   virtual ~output_stream();
   output_stream(const output_stream&) = delete;
@@ -25,6 +31,19 @@ class output_stream {
   output_stream& write(const char* data, std::size_t n);
   // Writes one character.
   output_stream& put(char c);
+  // Writes n bytes exactly as they are to be stored: no carriage return is
+  // added, so a line end is passed as "\r\n". For the engine's records,
+  // whose pieces are known (listing words never hold a line feed).
+  output_stream& write_stored(const char* data, std::size_t n);
+  // Room for up to n bytes (n <= max_reserve) in their stored form, straight
+  // in the buffer, which delivers what it holds first when the room is
+  // short. The caller writes the bytes at the pointer returned and hands
+  // their end to commit(); nothing else is written in between.
+  char* reserve(std::size_t n) {
+    if (n > buffer_size - used_) drain();
+    return buffer_ + used_;
+  }
+  void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_); }
   // Writes v in decimal, with a leading '-' when negative.
   output_stream& write_int(std::int32_t v);
   // Writes a line feed, then flushes.
@@ -46,7 +65,7 @@ class output_stream {
   void mark_failed();
 
  private:
-  static constexpr std::size_t buffer_size = 1 << 16;
+  static constexpr std::size_t buffer_size = max_reserve;
   // Writes of at most this many bytes are translated inline when the buffer
   // has room for twice as many (every byte may be a line feed).
   static constexpr std::size_t short_write = 32;
@@ -79,7 +98,8 @@ inline output_stream& output_stream::write(const char* data, std::size_t n) {
 }
 
 inline output_stream& output_stream::put(char c) {
-  if (c == '\n' || used_ == buffer_size) return write_long(&c, 1);
+  if (buffer_size - used_ < 2) return write_long(&c, 1);
+  if (c == '\n') buffer_[used_++] = '\r';
   buffer_[used_++] = c;
   return *this;
 }

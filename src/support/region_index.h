@@ -32,6 +32,17 @@ class region_index {
     std::int32_t region;
   };
   static std::uint32_t hash(std::int32_t surface);
+  bool build_dense(const pair_array& table, std::int32_t count);
+  void build_hashed(const pair_array& table, std::int32_t count);
+
+  // Surface ids that fill their range well, the usual numbering of a model,
+  // are answered from an array indexed by the id: a listing's surfaces come
+  // in id order, so the look-ups walk through memory instead of jumping.
+  // Any other set of ids goes into an open-addressing hash table.
+  bool dense_ = false;
+  std::int64_t lowest_ = 0;
+  std::vector<std::int32_t> dense_regions_;
+  std::vector<std::uint64_t> dense_present_;  // one bit per id from lowest_
 
   std::vector<slot> slots_;
   std::uint32_t mask_ = 0;

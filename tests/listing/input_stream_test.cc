@@ -84,5 +84,59 @@ TEST(input_stream, read_error_is_bad) {
   EXPECT_TRUE(cut.bad());
 }
 
+// The line as next_line gives it, in place or copied, with the stream's
+// indications after it.
+struct taken {
+  std::string line;
+  bool eof, fail, bad;
+  bool operator==(const taken& o) const {
+    return line == o.line && eof == o.eof && fail == o.fail && bad == o.bad;
+  }
+};
+
+taken copied(input_stream& in, std::size_t limit) {
+  char out[1100];
+  in.skip_white_space();
+  in.get_line(out, limit);
+  return {out, in.eof(), in.fail(), in.bad()};
+}
+
+taken in_place(input_stream& in, std::size_t limit) {
+  char spare[1100];
+  const char* line = in.next_line(spare, limit);
+  return {line, in.eof(), in.fail(), in.bad()};
+}
+
+// Lines taken in place equal the lines that get_line copies, wherever the
+// chunk boundaries fall and whatever the limit cuts.
+TEST(input_stream, lines_in_place_equal_copied_lines) {
+  using namespace std::string_literals;
+  const std::string texts[] = {
+      "  1 2\r\n\r\n\f 3\n"s + std::string(1500, 'a') + "\n  b\n"s + std::string(1019, 'c') +
+          "\n"s + std::string(1018, 'd') + "\r\nlast",
+      "x\0y\n\0\n z \n\t\n"s,
+      "no line feed at all",
+      "",
+      " \n \n",
+  };
+  for (const std::string& text : texts) {
+    for (std::size_t chunk : {1, 2, 3, 7, 64, 1019, 1020, 1021, 4096}) {
+      for (std::size_t limit : {1019, 5}) {
+        string_input a(text, chunk), b(text, chunk);
+        for (int n = 0; n < 12; ++n) {
+          ASSERT_EQ(in_place(b, limit), copied(a, limit))
+              << "chunk " << chunk << " limit " << limit << " line " << n;
+        }
+      }
+    }
+  }
+}
+
+TEST(input_stream, line_in_place_after_a_read_error) {
+  failing_input a("5 6\nab"), b("5 6\nab");
+  for (int n = 0; n < 3; ++n) EXPECT_EQ(in_place(b, 1019), copied(a, 1019)) << n;
+  EXPECT_TRUE(b.bad());
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "listing/input_stream.h"
+#include "listing/pattern_index.h"
 
 namespace vantrel {
 namespace {
@@ -89,18 +91,28 @@ const classify_case classify_cases[] = {
     {{"Node,\n"}, "Node x y\n", 0, {}, " y"},
 };
 
+// Every case is classified twice: through the set, and through its index,
+// which must change nothing but the speed.
 TEST(classify_line, table) {
   for (const classify_case& c : classify_cases) {
-    compiled_set patterns(c.patterns);
-    string_input in(c.input);
-    listing_reader reader(in);
-    ASSERT_EQ(reader.classify_line(patterns.set.data(), false), c.index) << c;
-    if (c.index < 0) continue;
-    const line_pattern& winner = *patterns.set[c.index];
-    for (std::size_t i = 0; i < c.captures.size(); ++i) {
-      EXPECT_STREQ(winner.capture(static_cast<int>(i)), c.captures[i].c_str()) << i << " " << c;
+    for (bool indexed : {false, true}) {
+      compiled_set patterns(c.patterns);
+      const pattern_index index(patterns.set.data());
+      string_input in(c.input);
+      listing_reader reader(in);
+      const int result = indexed ? reader.classify_line(index, false)
+                                 : reader.classify_line(patterns.set.data(), false);
+      ASSERT_EQ(result, c.index) << (indexed ? "indexed " : "") << c;
+      if (c.index < 0) continue;
+      const line_pattern& winner = *patterns.set[c.index];
+      for (std::size_t i = 0; i < c.captures.size(); ++i) {
+        const int slot = static_cast<int>(i);
+        EXPECT_STREQ(winner.capture(slot), c.captures[i].c_str()) << i << " " << c;
+        EXPECT_EQ(winner.capture_length(slot), static_cast<std::int32_t>(c.captures[i].size()))
+            << i << " " << c;
+      }
+      EXPECT_EQ(reader.read_pos(), c.rest) << c;
     }
-    EXPECT_EQ(reader.read_pos(), c.rest) << c;
   }
 }
 
@@ -167,10 +179,15 @@ TEST(capture_word, truncated_to_the_capture_area) {
   EXPECT_EQ(pattern.capture(0), a150);
   EXPECT_EQ(pattern.capture(1), std::string(48, 'b'));
   EXPECT_STREQ(pattern.capture(2), "");
+  EXPECT_EQ(pattern.capture_length(0), 150);
+  EXPECT_EQ(pattern.capture_length(1), 48);
+  EXPECT_EQ(pattern.capture_length(2), 0);
   ASSERT_EQ(reader.classify_line(patterns.set.data(), false), 0);
   EXPECT_EQ(pattern.capture(0), std::string(199, 'x'));
   EXPECT_STREQ(pattern.capture(1), "");
   EXPECT_STREQ(pattern.capture(2), "");
+  EXPECT_EQ(pattern.capture_length(0), 199);
+  EXPECT_EQ(pattern.capture_length(1), 0);
 }
 
 TEST(capture_word, at_most_16_slots) {

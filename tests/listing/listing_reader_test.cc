@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,10 @@ lines words_of(listing_reader& reader) {
 lines fields_of(listing_reader& reader) {
   lines result;
   int count = reader.split_fields(0);
-  for (int i = 0; i < count; ++i) result.push_back(reader.field(i));
+  for (int i = 0; i < count; ++i) {
+    result.push_back(reader.field(i));
+    EXPECT_EQ(reader.field_length(i), static_cast<std::int32_t>(result.back().size())) << i;
+  }
   return result;
 }
 
@@ -122,6 +126,7 @@ TEST(listing_reader, at_most_32_fields) {
   EXPECT_EQ(reader.split_fields(0), 32);
   EXPECT_EQ(reader.field_count(), 32);
   EXPECT_STREQ(reader.field(31), "f31");
+  EXPECT_EQ(reader.field_length(31), 3);
   EXPECT_EQ(*reader.read_pos(), '\0');
   ASSERT_TRUE(reader.read_line());
   EXPECT_EQ(reader.split_fields(30), 2);

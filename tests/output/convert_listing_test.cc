@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "listing/input_stream.h"
 #include "listing/listing_reader.h"
@@ -80,6 +81,44 @@ TEST(convert_listing, line_led_by_the_pattern_word_is_no_data_line) {
   EXPECT_EQ(convert(MODE_BEAM, "#* #*\n5 0\n#* 1\n7 0\n"), "el,,cr,0,2,7,5;\r\n\r\n");
 }
 
+// Reports the first byte where two long outputs part, instead of both.
+void expect_same_output(const std::string& actual, const std::string& expected, int mode) {
+  std::size_t at = 0;
+  while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
+  EXPECT_EQ(actual.size(), expected.size()) << "mode " << mode;
+  if (at < actual.size() || at < expected.size()) {
+    ADD_FAILURE() << "mode " << mode << " differs at byte " << at << ": "
+                  << testing::PrintToString(actual.substr(at, 40)) << " instead of "
+                  << testing::PrintToString(expected.substr(at, 40));
+  }
+}
+
+// Records are put together in the stream's buffer; a listing whose output
+// is many times the buffer puts records across every fill level.
+TEST(convert_listing, long_listings_in_every_mode) {
+  std::string listing = "Node\r\n";
+  std::vector<std::string> ids;
+  for (int i = 1; i <= 20000; ++i) {
+    ids.push_back(std::to_string(i * 7) + (i % 997 == 0 ? std::string(150, '0') : ""));
+    listing += "  " + ids.back() + "  1.5 -2.5E+00 3 4 5 6\r\n";
+  }
+  std::string select, zset = "**nset frame\r\n", beam, disp;
+  const char* labels[] = {"UX", "UY", "UZ", "RX", "RY", "RZ"};
+  const char* values[] = {"1.5", "-2.5E+00", "3", "4", "5", "6"};
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    select += "SELPIC,ND," + ids[i] + ";\r\n";
+    zset += (i > 0 && i % 11 == 0 ? "\r\n " : " ") + ids[i];
+    if (i > 0) beam += "el,,cr,0,2," + ids[i] + "," + ids[0] + ";\r\n";
+    for (int k = 0; k < 6; ++k) {
+      disp += "dnd," + ids[i] + "," + labels[k] + "," + values[k] + ";\r\n";
+    }
+  }
+  expect_same_output(convert(MODE_SELECT, listing), select + "\r\n", MODE_SELECT);
+  expect_same_output(convert(MODE_ZSET, listing), zset + "\r\n", MODE_ZSET);
+  expect_same_output(convert(MODE_BEAM, listing), beam + "\r\n", MODE_BEAM);
+  expect_same_output(convert(MODE_DISP, listing), disp + "\r\n", MODE_DISP);
+}
+
 TEST(convert_listing, region_lookup_replaces_found_surfaces) {
   pair_array table(4);
   ASSERT_TRUE(table.resize(4));
@@ -89,11 +128,11 @@ TEST(convert_listing, region_lookup_replaces_found_surfaces) {
   table.at(3) = {7, 230};
   region_index regions;
   regions.build(table, 4);
-  EXPECT_EQ(convert(MODE_REGION_LOOKUP, "Surface\n101 0\n0101 0\n102 0\n555 0\nNode\n230 0\n",
-                    &regions),
-            "SELPIC,RG,3,\r\nSELPIC,RG,3,\r\n"  // the first record of surface 101 wins
-            "SELPIC,RG,0,\r\nSELPIC,SF,102;\r\n"  // region 0 selects the surface as well
-            "SELPIC,SF,555;\r\nSELPIC,ND,230;\r\n\r\n");
+  EXPECT_EQ(
+      convert(MODE_REGION_LOOKUP, "Surface\n101 0\n0101 0\n102 0\n555 0\nNode\n230 0\n", &regions),
+      "SELPIC,RG,3,\r\nSELPIC,RG,3,\r\n"    // the first record of surface 101 wins
+      "SELPIC,RG,0,\r\nSELPIC,SF,102;\r\n"  // region 0 selects the surface as well
+      "SELPIC,SF,555;\r\nSELPIC,ND,230;\r\n\r\n");
 }
 
 }  // namespace

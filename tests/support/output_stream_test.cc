@@ -4,12 +4,13 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace vantrel {
 namespace {
 
-constexpr std::size_t buffer_bytes = 1 << 16;
+constexpr std::size_t buffer_bytes = output_stream::max_reserve;
 
 TEST(output_stream, stores_each_line_feed_as_cr_lf_and_nothing_else) {
   const struct {
@@ -84,6 +85,28 @@ TEST(output_stream, writes_across_the_buffer_boundary) {
   }
 }
 
+// write_stored and reserve/commit add no carriage return: the caller
+// passes the stored form. Records at every fill level around the buffer's
+// end come out whole and in order.
+TEST(output_stream, stored_records_across_the_buffer_boundary) {
+  for (std::size_t fill = buffer_bytes - 24; fill <= buffer_bytes + 1; ++fill) {
+    string_output out;
+    std::string filler(fill, 'a');
+    out.write(filler.data(), filler.size());
+    out.write_stored("x;\r\n", 4);
+    char* p = out.reserve(12);
+    std::memcpy(p, "SELPIC,7;\r\n", 11);
+    out.commit(p + 11);
+    out.put('\n');
+    ASSERT_EQ(filler + "x;\r\nSELPIC,7;\r\n\r\n", out.str()) << fill;
+  }
+  string_output big;
+  std::string stored(2 * buffer_bytes + 3, 's');
+  stored[7] = '\n';
+  big.put('<').write_stored(stored.data(), stored.size()).put('>');
+  EXPECT_EQ("<" + stored + ">", big.str());
+}
+
 TEST(output_stream, write_larger_than_the_buffer) {
   std::string input;
   std::string expected;
@@ -131,7 +154,10 @@ TEST(output_stream, a_failed_delivery_is_sticky) {
 
   // Neither small writes nor a write larger than the buffer reach the sink.
   const int deliveries = out.deliveries;
-  out.write("third").put('x').write_int(5);
+  out.write("third").put('x').write_int(5).write_stored("y\r\n", 3);
+  char* p = out.reserve(4);
+  std::memcpy(p, "zzzz", 4);
+  out.commit(p + 4);
   std::string big(3 * buffer_bytes, 'b');
   out.write(big.data(), big.size());
   out.end_line();
@@ -143,7 +169,7 @@ TEST(output_stream, a_failed_delivery_is_sticky) {
 TEST(output_stream, delivers_only_when_full_or_flushed) {
   failing_output out(1000);
   std::string chunk(1000, 'c');
-  for (int i = 0; i < 100 && out.deliveries == 0; ++i) out.write(chunk.data(), chunk.size());
+  for (int i = 0; i < 1000 && out.deliveries == 0; ++i) out.write(chunk.data(), chunk.size());
   EXPECT_EQ(1, out.deliveries);
   EXPECT_EQ(buffer_bytes, out.received.size());
 }

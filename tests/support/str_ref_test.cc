@@ -34,6 +34,14 @@ TEST(str_ref_test, to_int_reads_like_strtol_clamped) {
       {"2147483647", INT32_MAX},
       {"-2147483648", INT32_MIN},
       {"2147483648", INT32_MAX},
+      // Around the nine digits read without strtol.
+      {"007", 7},
+      {"-0", 0},
+      {"+-5", 0},
+      {"999999999", 999999999},
+      {"-999999999x", -999999999},
+      {"1234567890", 1234567890},
+      {"-000000000012", -12},
   };
   for (const auto& c : cases) EXPECT_EQ(str_ref(c.text).to_int(), c.value) << '"' << c.text << '"';
 }
