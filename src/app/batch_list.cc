@@ -37,6 +37,17 @@ bool names_list_script(const char* name) {
   return std::strcmp(name, list_script_name) == 0;
 }
 
+// True when `name` denotes one of the matches. Afterwards the search is on
+// its first match again; should the matches have gone meanwhile, the answer
+// is true as well, so that nothing is written.
+bool names_a_match(run_context& context, const char* name) {
+  bool found = false;
+  do {
+    found = same_file(context.match_name().c_str(), name);
+  } while (!found && context.search.next());
+  return !context.search.begin(context.args.source_arg.c_str()) || found;
+}
+
 bool write_list_script(output_file& out) {
   out.file_name.assign(list_script_name);
   if (!out.open()) {
@@ -68,6 +79,12 @@ void run_batch_list(run_context& context) {
   const std::string batch_name = context.file_stem.c_str();
   if (names_list_script(batch_name.c_str())) {
     std::printf("\n%s is the listing script's own name; nothing was written.", batch_name.c_str());
+    return;
+  }
+  // Emptying a selection file for the batch file would lose it, and the
+  // batch file would run itself.
+  if (names_a_match(context, batch_name.c_str())) {
+    std::printf("\n%s is one of the matched files; nothing was written.", batch_name.c_str());
     return;
   }
   if (!write_list_script(out)) return;
