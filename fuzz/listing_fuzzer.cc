@@ -1,0 +1,87 @@
+// Feeds one listing to the conversion engine. The first byte picks the run
+// mode (low three bits) and the size of the input stream's chunks (the rest:
+// 0 for one chunk of the whole listing, else that many bytes, to move the
+// refills into lines).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz_check.h"
+#include "listing/input_stream.h"
+#include "listing/listing_reader.h"
+#include "output/convert_listing.h"
+#include "output/run_mode.h"
+#include "support/output_stream.h"
+#include "support/pair_array.h"
+#include "support/region_index.h"
+
+namespace {
+
+using namespace vantrel;
+
+const int modes[8] = {MODE_SELECT, MODE_REGION_LOOKUP, MODE_ZSET,       MODE_BEAM,
+                      MODE_DISP,   MODE_QUAD,          MODE_BATCH_LIST, 0};
+
+// A small lookup table: a region 0 answer, a surface named twice, negative
+// ids and the extremes of the 32-bit range.
+const region_index& lookup_table() {
+  static const region_index index = [] {
+    const pair_record records[] = {{3, 101}, {3, 102}, {7, 230},
+                                   {0, 5},   {9, 101}, {-4, -17},
+                                   {12, 1},  {2, 8},   {INT32_MAX, INT32_MIN}};
+    const std::int32_t count = sizeof records / sizeof records[0];
+    pair_array table(count);
+    table.resize(count);
+    for (std::int32_t k = 0; k < count; ++k) table.at(k) = records[k];
+    region_index built;
+    built.build(table, count);
+    return built;
+  }();
+  return index;
+}
+
+// Converts `listing` in `mode` and returns what was written. The reader
+// must have read the listing to its end.
+std::string convert(const std::string& listing, std::size_t chunk, int mode,
+                    const region_index& regions) {
+  conversion_settings settings;
+  settings.run_mode = mode;
+  settings.file_stem = "stem";
+  settings.regions = &regions;
+  string_input input(listing, chunk);
+  listing_reader reader(input);
+  string_output out;
+  fuzz_check(convert_listing(reader, out, settings) == 0, "the conversion returns 0");
+  fuzz_check(!reader.read_line(), "the listing is read to its end");
+  return out.str();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const int mode = modes[data[0] & 7];
+  const std::size_t chunk = data[0] >> 3;
+  const std::string listing(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const std::string text =
+      convert(listing, chunk == 0 ? listing.size() : chunk, mode, lookup_table());
+
+  // Every output ends with a line break, and every line feed that reaches
+  // the output is stored as CR LF.
+  fuzz_check(text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0,
+             "the output ends with a line break");
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    fuzz_check(text[k] != '\n' || (k > 0 && text[k - 1] == '\r'),
+               "every line feed is stored as CR LF");
+  }
+  if ((mode & (MODE_SELECT | MODE_REGION_LOOKUP | MODE_ZSET | MODE_BEAM | MODE_DISP)) == 0) {
+    fuzz_check(text == "\r\n", "a mode without records writes one line break");
+  }
+  // Without a table the region lookup selects like the selection mode, and
+  // where the input's chunks end changes nothing.
+  if (mode == MODE_SELECT) {
+    fuzz_check(convert(listing, listing.size(), MODE_REGION_LOOKUP, region_index()) == text,
+               "one chunk and an empty table leave the selection records as they are");
+  }
+  return 0;
+}
