@@ -2,60 +2,92 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <vector>
+
+#include "test_support/files.h"
 
 namespace vantrel {
 namespace {
 
+// Names compare case-sensitively, '*' may match an empty run and must give
+// back after a false start, '?' is one byte (not one UTF-8 character), and
+// brackets and backslashes are ordinary characters.
 TEST(wildcard_match, table) {
-  const struct {
-    const char* pattern;
-    const char* name;
-    bool matches;
-  } cases[] = {
-      {"a.gem", "a.gem", true},
-      {"a.gem", "A.gem", false},  // names compare case-sensitively
-      {"a.gem", "a.gem2", false},
-      {"", "a", false},
-      {"*", "anything.at all", true},
-      {"*.gem", ".gem", true},  // '*' also matches the empty run
-      {"*.gem", ".hidden.gem", true},
-      {"*.gem", "a.gem.bak", false},
-      {"*.gem", "a.gem.gem", true},
-      {"?.gem", "a.gem", true},
-      {"?.gem", ".gem", false},  // '?' needs exactly one byte
-      {"?.gem", "ab.gem", false},
-      {"a?c", "ac", false},
-      {"**a**", "a", true},
-      {"a*", "a", true},
-      {"*ab", "aab", true},  // the star must give back after a false start
-      {"*aab", "aaab", true},
-      {"a*aa", "aaa", true},
-      {"a*aa", "aa", false},
-      {"a*b*c", "a-b-c", true},
-      {"a*b*c", "a-b-c-", false},
-      {"a*b?d", "abcbxd", true},
-      {"[ab].gem", "a.gem", false},  // brackets are ordinary characters
-      {"[ab].gem", "[ab].gem", true},
-      {"a\\*", "a\\bc", true},  // so is the backslash: it escapes nothing
-      {"a\\*", "a*", false},
-      {"?", "\xc3\xa9", false},  // '?' is one byte, not one UTF-8 character
-      {"??", "\xc3\xa9", true},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(c.matches, wildcard_match(c.pattern, c.name))
-        << "pattern \"" << c.pattern << "\" name \"" << c.name << "\"";
-  }
+  const char* const matching[][2] = {{"a.gem", "a.gem"},     {"*", "any.thing at all"},
+                                     {"*.gem", ".gem"},      {"*.gem", ".hidden.gem"},
+                                     {"*.gem", "a.gem.gem"}, {"?.gem", "a.gem"},
+                                     {"**a**", "a"},         {"a*", "a"},
+                                     {"*ab", "aab"},         {"*aab", "aaab"},
+                                     {"a*aa", "aaa"},        {"a*b*c", "a-b-c"},
+                                     {"a*b?d", "abcbxd"},    {"[ab].gem", "[ab].gem"},
+                                     {"a\\*", "a\\bc"},      {"??", "\xc3\xa9"}};
+  const char* const not_matching[][2] = {
+      {"a.gem", "A.gem"},  {"a.gem", "a.gem2"},   {"", "a"},      {"*.gem", "a.gem.bak"},
+      {"?.gem", ".gem"},   {"?.gem", "ab.gem"},   {"a?c", "ac"},  {"a*aa", "aa"},
+      {"a*b*c", "a-b-c-"}, {"[ab].gem", "a.gem"}, {"a\\*", "a*"}, {"?", "\xc3\xa9"}};
+  for (const auto& c : matching) EXPECT_TRUE(wildcard_match(c[0], c[1])) << c[0] << " " << c[1];
+  for (const auto& c : not_matching)
+    EXPECT_FALSE(wildcard_match(c[0], c[1])) << c[0] << " " << c[1];
+  // A matcher that backtracks into every earlier star would not finish.
+  const std::string name(20000, 'a');
+  EXPECT_FALSE(wildcard_match("*a*a*a*a*a*a*a*a*a*a*a*b", name.c_str()));
+  EXPECT_TRUE(wildcard_match("*a*a*a*a*a*a*a*a*a*a*a*b", (name + "b").c_str()));
+  EXPECT_FALSE(wildcard_match((name + "?").c_str(), name.c_str()));
 }
 
-// Many stars against a long name that almost matches: a matcher that
-// backtracks into every earlier star would not finish.
-TEST(wildcard_match, many_stars_on_a_long_name) {
-  const std::string pattern = "*a*a*a*a*a*a*a*a*a*a*a*b";
-  const std::string name(20000, 'a');
-  EXPECT_FALSE(wildcard_match(pattern.c_str(), name.c_str()));
-  EXPECT_TRUE(wildcard_match(pattern.c_str(), (name + "b").c_str()));
-  EXPECT_FALSE(wildcard_match((name + "?").c_str(), name.c_str()));
+// Dot files are matched by wildcards, a directory matches like a file, "."
+// and ".." never match, the directory part only steers the search, and an
+// empty name part matches nothing. The system may decide the order, so the
+// names are compared sorted.
+TEST(directory_search, bare_names_of_the_matches) {
+  vantrel_test::temp_dir temp;
+  std::filesystem::create_directory(temp / "sub");
+  std::filesystem::create_directory(temp / "dir.gem");
+  for (const char* name : {"a.gem", "b.gem", ".hidden.gem", "c.geo", "sub/in.gem", "sub/x.txt"}) {
+    vantrel_test::write_file(temp / name, "");
+  }
+  const struct {
+    const char* pattern;
+    std::vector<std::string> names;
+  } cases[] = {{"*.gem", {".hidden.gem", "a.gem", "b.gem", "dir.gem"}},
+               {"*", {".hidden.gem", "a.gem", "b.gem", "c.geo", "dir.gem", "sub"}},
+               {".*", {".hidden.gem"}},
+               {"?.gem", {"a.gem", "b.gem"}},
+               {"sub/*.gem", {"in.gem"}},
+               {"sub/*", {"in.gem", "x.txt"}},
+               {"*.none", {}},
+               {"missing/*", {}},
+               {"", {}}};
+  directory_search search;
+  EXPECT_FALSE(search.begin(""));
+  for (const auto& c : cases) {
+    std::vector<std::string> found;
+    for (bool more = search.begin((temp / c.pattern).c_str()); more; more = search.next()) {
+      found.emplace_back(search.name());
+    }
+    EXPECT_EQ(nullptr, search.name());
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, c.names) << c.pattern;
+  }
+
+  // begin() ends the search before; end() is harmless, also twice.
+  ASSERT_TRUE(search.begin((temp / "*").c_str()));
+  ASSERT_TRUE(search.begin((temp / "c.*").c_str()));
+  EXPECT_STREQ("c.geo", search.name());
+  EXPECT_FALSE(search.next());
+  search.end();
+  search.end();
+  EXPECT_FALSE(search.next());
+}
+
+TEST(directory_part_length, up_to_the_last_slash) {
+  EXPECT_EQ(0u, directory_part_length(""));
+  EXPECT_EQ(0u, directory_part_length("a.gem"));
+  EXPECT_EQ(4u, directory_part_length("sub/a.gem"));
+  EXPECT_EQ(6u, directory_part_length("a/b/c/"));
 }
 
 }  // namespace

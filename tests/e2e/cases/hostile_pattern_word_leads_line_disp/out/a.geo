@@ -1,0 +1,4 @@
+SELPIC,ND,99;
+
+dnd,5,UX,6;
+

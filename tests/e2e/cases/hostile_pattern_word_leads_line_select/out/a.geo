@@ -1,0 +1,4 @@
+SELPIC,ND,99;
+
+SELPIC,ND,5;
+

@@ -1,0 +1,3 @@
+SELPIC,RG,1,
+SELPIC,RG,2,
+
