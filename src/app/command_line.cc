@@ -17,7 +17,7 @@ void apply_option(const char* arg, command_line& line) {
     case 's': line.run_mode = MODE_SELECT; break;
     case 'z':
       line.run_mode = MODE_ZSET;
-      line.default_ext = "zset";
+      line.default_ext.assign("zset");
       break;
     case 'f':
       line.run_mode = MODE_BATCH_LIST;

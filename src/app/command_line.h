@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "support/dyn_string.h"
+
 namespace vantrel {
 
 // What the command line `vantrel -option  Source [Dest]` asks for.
@@ -22,7 +24,7 @@ struct command_line {
   // The file name of -r.
   std::string lookup_name;
   // "zset" under -z, else "geo".
-  std::string default_ext = "geo";
+  dyn_string default_ext{"geo"};
 };
 
 // Parses args[1..count-1] in order into `line`. Stops at the first error,

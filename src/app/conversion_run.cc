@@ -28,7 +28,7 @@ step convert_match(run_context& context, conversion_settings settings) {
     destination.file_name.assign(context.match_prefix.c_str())
         .append(context.file_stem)
         .append_char('.')
-        .append(context.args.default_ext.c_str());
+        .append(context.args.default_ext);
   }
   const char* destination_name = destination.file_name.c_str();
 
