@@ -35,24 +35,9 @@ void input_stream::reset_state() {
 }
 
 bool input_stream::refill() {
-  next_ = end_ = chunk_;
-  if (chunk_ == nullptr) {
-    bad_ = true;
-    return false;
-  }
-  bool error = false;
-  std::size_t n = fill(chunk_, chunk_size_, error);
-  if (error) {
-    // The bytes of a failed read are not trusted.
-    bad_ = true;
-    return false;
-  }
-  if (n == 0) {
-    eof_ = true;
-    return false;
-  }
-  end_ = chunk_ + (n < chunk_size_ ? n : chunk_size_);
-  return true;
+  // Everything buffered has been consumed: the whole chunk is read anew.
+  next_ = end_;
+  return pull();
 }
 
 void input_stream::skip_white_space() {
