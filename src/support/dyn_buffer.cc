@@ -3,22 +3,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "support/allocation.h"
+
 namespace vantrel {
 
 namespace {
-
-dyn_buffer::allocate_fn allocate = std::malloc;
 
 constexpr char long_notice[] = "MEMORY FAILURE IN dyn_buffer";
 constexpr char short_notice[] = "mFAIL";
 
 }  // namespace
-
-dyn_buffer::allocate_fn dyn_buffer::set_allocator(allocate_fn fn) {
-  allocate_fn previous = allocate;
-  allocate = fn != nullptr ? fn : std::malloc;
-  return previous;
-}
 
 dyn_buffer::dyn_buffer() = default;
 
@@ -26,7 +20,7 @@ dyn_buffer::dyn_buffer(std::uint32_t n) {
   // A zero size would give a zero step, with which the buffer could never grow.
   if (n == 0) return;
   step_ = n;
-  char* storage = static_cast<char*>(allocate(n));
+  char* storage = static_cast<char*>(allocate_storage(n));
   if (storage == nullptr) return;
   storage[0] = '\0';
   text_ = end_ = storage;
@@ -40,7 +34,7 @@ dyn_buffer& dyn_buffer::operator=(const dyn_buffer& o) {
   release();
   step_ = o.step_;
   if (o.capacity_ == 0) return *this;
-  char* storage = static_cast<char*>(allocate(o.capacity_));
+  char* storage = static_cast<char*>(allocate_storage(o.capacity_));
   if (storage == nullptr) return *this;
   // All of the source's bytes are taken, those after its terminator too.
   std::memcpy(storage, o.text_, o.capacity_);
@@ -54,7 +48,7 @@ dyn_buffer& dyn_buffer::operator=(const dyn_buffer& o) {
 bool dyn_buffer::grow(std::uint64_t growth) {
   std::uint64_t size = capacity_ + growth;
   if (size > UINT32_MAX) return false;
-  char* storage = static_cast<char*>(allocate(static_cast<std::size_t>(size)));
+  char* storage = static_cast<char*>(allocate_storage(static_cast<std::size_t>(size)));
   if (storage == nullptr) return false;
   std::size_t used = length();
   if (text_ != nullptr) {

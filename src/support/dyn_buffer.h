@@ -15,12 +15,6 @@ namespace vantrel {
 // The changing operations return the buffer for chaining.
 class dyn_buffer : public str_ref {
  public:
-  // Storage comes from this allocation, which returns null on failure; tests
-  // replace it to reach the failure path.
-  using allocate_fn = void* (*)(std::size_t);
-  // Installs `fn` (null restores malloc) and returns the previous function.
-  static allocate_fn set_allocator(allocate_fn fn);
-
   // No storage: c_str() is null; grows in steps of 256 bytes.
   dyn_buffer();
   // Storage of n bytes holding the empty text; grows in steps of n. With

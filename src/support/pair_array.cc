@@ -3,23 +3,18 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "support/allocation.h"
+
 namespace vantrel {
 
 namespace {
 
-pair_array::allocate_fn allocate = std::malloc;
-
 pair_record* allocate_records(std::int32_t n) {
-  return static_cast<pair_record*>(allocate(static_cast<std::size_t>(n) * sizeof(pair_record)));
+  return static_cast<pair_record*>(
+      allocate_storage(static_cast<std::size_t>(n) * sizeof(pair_record)));
 }
 
 }  // namespace
-
-pair_array::allocate_fn pair_array::set_allocator(allocate_fn fn) {
-  allocate_fn previous = allocate;
-  allocate = fn != nullptr ? fn : std::malloc;
-  return previous;
-}
 
 pair_array::pair_array(std::int32_t n) {
   if (n <= 0) return;

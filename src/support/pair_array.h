@@ -16,12 +16,6 @@ struct pair_record {
 // A heap block of pair_records that owns its block.
 class pair_array {
  public:
-  // Blocks come from this allocation, which returns null on failure; tests
-  // replace it to reach the failure path. Blocks are freed with std::free.
-  using allocate_fn = void* (*)(std::size_t);
-  // Installs `fn` (null restores malloc) and returns the previous function.
-  static allocate_fn set_allocator(allocate_fn fn);
-
   // A block of n records and size 0; growth_step is n. With n <= 0 there is
   // no block and growth_step is 16; when the block cannot be had, capacity is 0.
   explicit pair_array(std::int32_t n);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "support/allocation.h"
+
 namespace vantrel {
 namespace {
 
@@ -57,21 +59,21 @@ TEST(dyn_buffer, failed_growth_writes_the_notice_that_fits) {
   for (const auto& c : cases) {
     dyn_buffer b(c.room + 3);
     b.append("abc");
-    dyn_buffer::set_allocator(no_storage);
+    set_allocator(no_storage);
     b.append(std::string(300, 'z').c_str());
-    dyn_buffer::set_allocator(nullptr);
+    set_allocator(nullptr);
     EXPECT_EQ(std::string(b.c_str()), std::string("abc") + c.notice) << c.room;
     const auto used = static_cast<std::uint32_t>(std::strlen(c.notice));
     expect_shape(b, c.room + 3, c.room - used, c.room + 3);
   }
   dyn_buffer none, b(4);
   b.append("abc");
-  dyn_buffer::set_allocator(no_storage);
+  set_allocator(no_storage);
   none.append("x").append_char('y');
   b.append_char('d');
   EXPECT_STREQ(b.c_str(), "abc");
   b.assign("longer");
-  dyn_buffer::set_allocator(nullptr);
+  set_allocator(nullptr);
   EXPECT_STREQ(b.c_str(), "");
   expect_shape(b, 4, 4, 4);
   EXPECT_EQ(none.c_str(), nullptr);
@@ -93,9 +95,9 @@ TEST(dyn_buffer, copy_assignment_takes_the_whole_storage) {
   EXPECT_STREQ(target.c_str(), "abc");
   expect_shape(target, 256, 253, 256);
   // Without storage to be had the copy has none, and the source's step.
-  dyn_buffer::set_allocator(no_storage);
+  set_allocator(no_storage);
   other = source;
-  dyn_buffer::set_allocator(nullptr);
+  set_allocator(nullptr);
   EXPECT_EQ(other.c_str(), nullptr);
   expect_shape(other, 0, 0, 256);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/allocation.h"
+
 namespace vantrel {
 namespace {
 
@@ -20,10 +22,10 @@ TEST(pair_array, resize) {
   ASSERT_TRUE(a.resize(8));  // growth compares with the size, not the block
   EXPECT_EQ(a.capacity(), 8);
   block = &a.at(0);
-  const pair_array::allocate_fn previous = pair_array::set_allocator(no_storage);
+  const allocate_fn previous = set_allocator(no_storage);
   EXPECT_FALSE(a.resize(INT32_MAX));
   EXPECT_EQ(pair_array(16).capacity(), 0);
-  pair_array::set_allocator(previous);
+  set_allocator(previous);
   EXPECT_EQ(a.size(), 8);
   EXPECT_EQ(&a.at(0), block);
   for (std::int32_t i = 0; i < 5; ++i) EXPECT_EQ(a.at(i).surface_id, -i);
