@@ -11,10 +11,18 @@ void apply_option(const char* arg, command_line& line) {
   const char letter = arg[1];
   const char* tail = letter == '\0' ? arg + 1 : arg + 2;
   switch (letter) {
-    case 'b': line.run_mode = MODE_BEAM; break;
-    case 'd': line.run_mode = MODE_DISP; break;
-    case 'q': line.run_mode = MODE_QUAD; break;
-    case 's': line.run_mode = MODE_SELECT; break;
+    case 'b':
+      line.run_mode = MODE_BEAM;
+      break;
+    case 'd':
+      line.run_mode = MODE_DISP;
+      break;
+    case 'q':
+      line.run_mode = MODE_QUAD;
+      break;
+    case 's':
+      line.run_mode = MODE_SELECT;
+      break;
     case 'z':
       line.run_mode = MODE_ZSET;
       line.default_ext.assign("zset");

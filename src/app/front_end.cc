@@ -23,9 +23,8 @@ void print_usage() {
       "   -s  Create selection command file for cosmos from selection listing (Default "
       "Setting).\r\n",
       stdout);
-  std::fputs(
-      "   -d  Apply nodal displacement listing as nodal displacement boudary conditions\r\n",
-      stdout);
+  std::fputs("   -d  Apply nodal displacement listing as nodal displacement boudary conditions\r\n",
+             stdout);
   std::fputs(
       "   -rFILENAME Filename for RG/SF lookup to select regions from surfaces while creating "
       ".geo\r\n",
@@ -40,8 +39,9 @@ void print_usage() {
       "orientation (2 node elements)\r\n",
       stdout);
   std::fputs("   -q  Convert triangular elements to collapsed quadrilaterals.\n", stdout);
-  std::fputs("\r\n\r\n Example:  'vantrel -s *.gem' creates a geo file for each listing file gem.\n",
-             stdout);
+  std::fputs(
+      "\r\n\r\n Example:  'vantrel -s *.gem' creates a geo file for each listing file gem.\n",
+      stdout);
   std::printf("\r\n\r\n       %s\n", contact_name);
   std::printf("%30s%s\n", "", contact_docs);
   std::printf("%30s%s\n\n", "", contact_help);

@@ -44,7 +44,8 @@ void write_back(const std::string& dir, const program_result& result, const std:
     fs::remove(dir + "/status");
   }
   fs::remove_all(dir + "/out");
-  auto before = fs::exists(dir + "/in") ? read_tree(dir + "/in") : std::map<std::string, std::string>{};
+  auto before =
+      fs::exists(dir + "/in") ? read_tree(dir + "/in") : std::map<std::string, std::string>{};
   if (read_tree(work) != before) {
     fs::create_directories(dir + "/out");
     copy_tree(work, dir + "/out");
@@ -72,8 +73,8 @@ TEST_P(cases, match_expected_output_and_files) {
   EXPECT_EQ(result.exit_code, expected_status);
   EXPECT_EQ(result.output, read_file(dir + "/stdout"));
   const std::string expected_dir = fs::exists(dir + "/out") ? dir + "/out" : dir + "/in";
-  auto expected = fs::exists(expected_dir) ? read_tree(expected_dir)
-                                           : std::map<std::string, std::string>{};
+  auto expected =
+      fs::exists(expected_dir) ? read_tree(expected_dir) : std::map<std::string, std::string>{};
   auto actual = read_tree(work);
   for (const auto& [name, bytes] : expected) {
     auto found = actual.find(name);

@@ -20,12 +20,9 @@ struct example_run {
 };
 
 const example_run example_runs[] = {
-    {"select", {{"-s", "*.gem"}}},
-    {"region", {{"-rregions.txt", "*.gem"}}},
-    {"zset", {{"-z", "*.gem"}}},
-    {"beam", {{"-b", "frame.gem"}}},
-    {"disp", {{"-d", "support.gem"}}},
-    {"batch", {{"-s", "*.gem"}, {"-fconvert.cmd", "*.geo"}}},
+    {"select", {{"-s", "*.gem"}}},     {"region", {{"-rregions.txt", "*.gem"}}},
+    {"zset", {{"-z", "*.gem"}}},       {"beam", {{"-b", "frame.gem"}}},
+    {"disp", {{"-d", "support.gem"}}}, {"batch", {{"-s", "*.gem"}, {"-fconvert.cmd", "*.geo"}}},
 };
 
 class examples : public testing::TestWithParam<example_run> {};
