@@ -40,18 +40,23 @@ bool input_stream::refill() {
   return pull();
 }
 
+char* input_stream::skip_white_space_in_chunk(char* p) const {
+  // Runs of blanks, the bulk of a listing's indentation, go 8 at a time; the
+  // last bytes of the chunk are left to the caller.
+  while (end_ - p >= 8) {
+    int i = first_non_blank(p);
+    p += i;
+    if (i == 8) continue;
+    if (!is_white_space(*p)) break;
+    ++p;
+  }
+  return p;
+}
+
 void input_stream::skip_white_space() {
   if (!good()) return;
   for (;;) {
-    char* p = next_;
-    // Runs of blanks, the bulk of a listing's indentation, go 8 at a time.
-    while (end_ - p >= 8) {
-      int i = first_non_blank(p);
-      p += i;
-      if (i == 8) continue;
-      if (!is_white_space(*p)) break;
-      ++p;
-    }
+    char* p = skip_white_space_in_chunk(next_);
     while (p != end_ && is_white_space(*p)) ++p;
     next_ = p;
     if (p != end_ || !refill()) return;
@@ -146,14 +151,7 @@ char* input_stream::next_line(char* spare, std::size_t limit) {
   // are found here in one pass, without the calls and tests of the two
   // general steps, which take every other case.
   if (good()) {
-    char* p = next_;
-    while (end_ - p >= 8) {
-      int i = first_non_blank(p);
-      p += i;
-      if (i == 8) continue;
-      if (!is_white_space(*p)) break;
-      ++p;
-    }
+    char* p = skip_white_space_in_chunk(next_);
     if (p != end_ && !is_white_space(*p)) {
       const std::size_t available = static_cast<std::size_t>(end_ - p);
       char* feed = static_cast<char*>(std::memchr(p, '\n', available < limit ? available : limit));

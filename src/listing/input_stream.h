@@ -72,6 +72,8 @@ class input_stream {
   // the stream stays good), or when no byte came (end of file or an error is
   // then indicated; the unread bytes stay).
   bool pull();
+  // From `p` inside the chunk, past white space while 8 bytes remain.
+  char* skip_white_space_in_chunk(char* p) const;
 
   char* chunk_;
   std::size_t chunk_size_;
