@@ -14,10 +14,12 @@
 #include "support/output_stream.h"
 #include "support/pair_array.h"
 #include "support/region_index.h"
+#include "test_support/string_streams.h"
 
 namespace {
 
 using namespace vantrel;
+using namespace vantrel_test;
 
 const int modes[8] = {MODE_SELECT, MODE_REGION_LOOKUP, MODE_ZSET,       MODE_BEAM,
                       MODE_DISP,   MODE_QUAD,          MODE_BATCH_LIST, 0};

@@ -11,8 +11,10 @@
 #include "listing/listing_reader.h"
 #include "support/pair_array.h"
 #include "support/region_index.h"
+#include "test_support/string_streams.h"
 
 using namespace vantrel;
+using namespace vantrel_test;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // One chunk of the whole file: the default chunk would cost more than the run.

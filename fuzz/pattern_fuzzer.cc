@@ -12,8 +12,10 @@
 #include "listing/input_stream.h"
 #include "listing/line_pattern.h"
 #include "listing/listing_reader.h"
+#include "test_support/string_streams.h"
 
 using namespace vantrel;
+using namespace vantrel_test;
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 
 #include "listing/word_scan.h"
+#include "support/allocation.h"
 
 namespace vantrel {
 
@@ -23,7 +23,9 @@ input_stream::input_stream(std::size_t chunk_size)
   // Room for a NUL after a last line that fills the chunk, and the padding
   // behind it; zeroed, so that the scans past a line's end never meet
   // bytes that were not written.
-  chunk_ = static_cast<char*>(std::calloc(chunk_size_ + 1 + line_padding, 1));
+  const std::size_t size = chunk_size_ + 1 + line_padding;
+  chunk_ = static_cast<char*>(allocate_storage(size));
+  if (chunk_ != nullptr) std::memset(chunk_, 0, size);
   next_ = end_ = chunk_;
 }
 
@@ -165,17 +167,6 @@ char* input_stream::next_line(char* spare, std::size_t limit) {
   }
   skip_white_space();
   return take_line(spare, limit);
-}
-
-string_input::string_input(std::string text, std::size_t chunk_size)
-    : input_stream(chunk_size), text_(std::move(text)) {}
-
-std::size_t string_input::fill(char* buffer, std::size_t capacity, bool& /*error*/) {
-  std::size_t n = text_.size() - pos_;
-  if (n > capacity) n = capacity;
-  std::memcpy(buffer, text_.data() + pos_, n);
-  pos_ += n;
-  return n;
 }
 
 }  // namespace vantrel

@@ -2,7 +2,6 @@
 #define VANTREL_LISTING_INPUT_STREAM_H
 
 #include <cstddef>
-#include <string>
 
 namespace vantrel {
 
@@ -27,6 +26,9 @@ class input_stream {
   bool bad() const { return bad_; }
   // No indication at all.
   bool good() const { return !eof_ && !fail_ && !bad_; }
+  // False when the stream's buffer could not be had: it then reads nothing
+  // and shows an error.
+  bool has_buffer() const { return chunk_ != nullptr; }
 
   // Consumes blanks, tabs, LF, VT, FF and CR. Running out of input here sets
   // end of file. Does nothing when the stream already shows an indication.
@@ -79,20 +81,6 @@ class input_stream {
   std::size_t chunk_size_;
   char* next_;
   char* end_;
-};
-
-// An input_stream over a string, for tests and fuzzing. A small
-// `chunk_size` moves the refill boundaries into the middle of lines.
-class string_input : public input_stream {
- public:
-  explicit string_input(std::string text, std::size_t chunk_size = default_chunk_size);
-
- protected:
-  std::size_t fill(char* buffer, std::size_t capacity, bool& error) override;
-
- private:
-  std::string text_;
-  std::size_t pos_ = 0;
 };
 
 }  // namespace vantrel

@@ -1,12 +1,18 @@
 #include "support/output_stream.h"
 
+#include <cstdlib>
 #include <cstring>
+
+#include "support/allocation.h"
 
 namespace vantrel {
 
-output_stream::output_stream() : buffer_(new char[buffer_size]) {}
+output_stream::output_stream()
+    : buffer_(static_cast<char*>(allocate_storage(buffer_size))),
+      capacity_(buffer_ != nullptr ? buffer_size : 0),
+      failed_(buffer_ == nullptr) {}
 
-output_stream::~output_stream() { delete[] buffer_; }
+output_stream::~output_stream() { std::free(buffer_); }
 
 output_stream& output_stream::write_long(const char* data, std::size_t n) {
   // Copy the runs between line feeds in bulk; only the line feeds themselves
@@ -60,7 +66,7 @@ bool output_stream::flush() {
 
 void output_stream::reset_state() {
   used_ = 0;
-  failed_ = false;
+  failed_ = !has_buffer();
 }
 
 void output_stream::mark_failed() {
@@ -70,13 +76,13 @@ void output_stream::mark_failed() {
 
 void output_stream::append_raw(const char* data, std::size_t n) {
   while (n > 0) {
-    if (used_ == buffer_size) drain();
-    if (used_ == 0 && n >= buffer_size) {
+    if (used_ == capacity_) drain();
+    if (used_ == 0 && n >= capacity_) {
       // A run at least as large as the buffer goes out without being copied.
       if (!failed_ && !deliver(data, n)) failed_ = true;
       return;
     }
-    const std::size_t room = buffer_size - used_;
+    const std::size_t room = capacity_ - used_;
     const std::size_t take = n < room ? n : room;
     std::memcpy(buffer_ + used_, data, take);
     used_ += take;
@@ -88,18 +94,6 @@ void output_stream::append_raw(const char* data, std::size_t n) {
 void output_stream::drain() {
   if (used_ > 0 && !failed_ && !deliver(buffer_, used_)) failed_ = true;
   used_ = 0;
-}
-
-string_output::~string_output() = default;
-
-const std::string& string_output::str() {
-  flush();
-  return text_;
-}
-
-bool string_output::deliver(const char* data, std::size_t n) {
-  text_.append(data, n);
-  return true;
 }
 
 }  // namespace vantrel

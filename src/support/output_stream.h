@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <string>
 
 namespace vantrel {
 
@@ -38,9 +37,10 @@ class output_stream {
   // Room for up to n bytes (n <= max_reserve) in their stored form, straight
   // in the buffer, which delivers what it holds first when the room is
   // short. The caller writes the bytes at the pointer returned and hands
-  // their end to commit(); nothing else is written in between.
+  // their end to commit(); nothing else is written in between. Needs a
+  // stream that has its buffer.
   char* reserve(std::size_t n) {
-    if (n > buffer_size - used_) drain();
+    if (n > capacity_ - used_) drain();
     return buffer_ + used_;
   }
   void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_); }
@@ -52,13 +52,16 @@ class output_stream {
   bool flush();
 
   bool failed() const { return failed_; }
+  // False when the stream's buffer could not be had: it is then failed for
+  // good and writes nothing.
+  bool has_buffer() const { return capacity_ != 0; }
 
  protected:
   // Receives translated bytes. Returns false when they could not all be
   // stored; the stream is then failed.
   virtual bool deliver(const char* data, std::size_t n) = 0;
   // Drops buffered bytes and clears the failed state, for reuse on the next
-  // destination.
+  // destination; a stream without its buffer stays failed.
   void reset_state();
   // Drops buffered bytes and puts the stream in the failed state, as for a
   // destination that did not open.
@@ -78,6 +81,7 @@ class output_stream {
   void drain();
 
   char* buffer_;
+  std::size_t capacity_;  // buffer_size, or 0 without a buffer
   std::size_t used_ = 0;
   bool failed_ = false;
 };
@@ -87,7 +91,7 @@ class output_stream {
 // write_long. While the stream is failed the bytes still land in the buffer,
 // but drain() drops them instead of delivering them.
 inline output_stream& output_stream::write(const char* data, std::size_t n) {
-  if (n > short_write || buffer_size - used_ < 2 * short_write) return write_long(data, n);
+  if (n > short_write || capacity_ - used_ < 2 * short_write) return write_long(data, n);
   char* out = buffer_ + used_;
   for (std::size_t i = 0; i < n; ++i) {
     if (data[i] == '\n') *out++ = '\r';
@@ -98,25 +102,11 @@ inline output_stream& output_stream::write(const char* data, std::size_t n) {
 }
 
 inline output_stream& output_stream::put(char c) {
-  if (buffer_size - used_ < 2) return write_long(&c, 1);
+  if (capacity_ - used_ < 2) return write_long(&c, 1);
   if (c == '\n') buffer_[used_++] = '\r';
   buffer_[used_++] = c;
   return *this;
 }
-
-// An output_stream that collects its bytes in memory, for tests and fuzzing.
-class string_output : public output_stream {
- public:
-  ~string_output() override;
-  // Everything written so far, flushed first.
-  const std::string& str();
-
- protected:
-  bool deliver(const char* data, std::size_t n) override;
-
- private:
-  std::string text_;
-};
 
 }  // namespace vantrel
 

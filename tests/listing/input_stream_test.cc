@@ -6,8 +6,13 @@
 #include <string>
 #include <tuple>
 
+#include "test_support/failing_allocation.h"
+#include "test_support/string_streams.h"
+
 namespace vantrel {
 namespace {
+
+using vantrel_test::string_input;
 
 // Delivers `text` in one piece, then reports a read error.
 class failing_input : public input_stream {
@@ -81,6 +86,29 @@ TEST(input_stream, lines_in_place_equal_copied_lines) {
               << "chunk " << chunk << " limit " << limit << " line " << n;
         }
       }
+    }
+  }
+}
+
+// A stream whose buffer could not be had reads nothing and shows an error,
+// which the reader does not take for the end of the input.
+TEST(input_stream, without_its_buffer_reads_nothing) {
+  vantrel_test::failing_allocation no_storage;
+  string_input a("a b\n"), b("a b\n");
+  EXPECT_FALSE(a.has_buffer());
+  EXPECT_EQ(copied(a), (taken{"", false, true, true}));
+  EXPECT_EQ(in_place(b), (taken{"", false, true, true}));
+}
+
+// A read error in the middle of the input shows as an error, not as the end
+// of file, on the line that it cuts short.
+TEST(input_stream, read_error_in_the_middle) {
+  for (std::size_t chunk : {3, 4096}) {
+    string_input a("1 2\n3 4\n567\n", chunk, 10), b("1 2\n3 4\n567\n", chunk, 10);
+    for (const taken& line : {taken{"1 2", false, false, false}, taken{"3 4", false, false, false},
+                              taken{"56", false, false, true}, taken{"", false, true, true}}) {
+      EXPECT_EQ(copied(a), line) << chunk;
+      EXPECT_EQ(in_place(b), line) << chunk;
     }
   }
 }

@@ -9,9 +9,12 @@
 
 #include "listing/input_stream.h"
 #include "listing/pattern_index.h"
+#include "test_support/string_streams.h"
 
 namespace vantrel {
 namespace {
+
+using vantrel_test::string_input;
 
 using texts = std::vector<std::string>;
 

@@ -9,9 +9,13 @@
 #include "listing/listing_reader.h"
 #include "output/run_mode.h"
 #include "support/output_stream.h"
+#include "test_support/string_streams.h"
 
 namespace vantrel {
 namespace {
+
+using vantrel_test::string_input;
+using vantrel_test::string_output;
 
 std::string convert(int mode, const std::string& listing) {
   string_input input(listing);
@@ -58,6 +62,20 @@ TEST(convert_listing, long_listings_in_every_mode) {
                                     << testing::PrintToString(actual.substr(at, 40)) << " for "
                                     << testing::PrintToString(expected.substr(at, 40));
   }
+}
+
+// A read error ends the conversion like the end of the listing; the caller
+// sees it in the stream.
+TEST(convert_listing, stops_at_a_read_error) {
+  const std::string listing = "Node\n1 0\n2 0\n345 0\n4 0\n";
+  string_input input(listing, 4, listing.find("45"));
+  listing_reader reader(input);
+  string_output out;
+  conversion_settings settings;
+  settings.run_mode = MODE_SELECT;
+  convert_listing(reader, out, settings);
+  EXPECT_EQ(out.str(), "SELPIC,ND,1;\r\nSELPIC,ND,2;\r\n\r\n");
+  EXPECT_TRUE(input.bad());
 }
 
 }  // namespace

@@ -7,8 +7,13 @@
 #include <cstring>
 #include <string>
 
+#include "test_support/failing_allocation.h"
+#include "test_support/string_streams.h"
+
 namespace vantrel {
 namespace {
+
+using vantrel_test::string_output;
 
 constexpr std::size_t buffer_bytes = output_stream::max_reserve;
 
@@ -96,6 +101,20 @@ TEST(output_stream, a_failed_delivery_is_sticky) {
   EXPECT_FALSE(out.flush());
   EXPECT_EQ(2, out.deliveries);
   EXPECT_EQ("first\r\n", out.received);
+}
+
+// A stream whose buffer could not be had is failed from the start, stays
+// failed after a reset, and delivers nothing.
+TEST(output_stream, without_its_buffer_delivers_nothing) {
+  vantrel_test::failing_allocation no_storage;
+  string_output out;
+  EXPECT_FALSE(out.has_buffer());
+  EXPECT_TRUE(out.failed());
+  const std::string big(2 * buffer_bytes, 'b');
+  out.write("x\n").put('y').write_int(3).write_stored("z\r\n", 3).write(big.data(), big.size());
+  out.end_line();
+  EXPECT_FALSE(out.flush());
+  EXPECT_EQ("", out.str());
 }
 
 }  // namespace
