@@ -216,11 +216,10 @@ int listing_reader::classify(pattern_set patterns, const pattern_index* index, b
       open_count = 0;
       if (i == 0 && index != nullptr && word_has_text) {
         // Stage 0 takes the patterns that the index gives for the first byte.
-        for (const std::uint8_t* k = index->candidates(first_byte);
-             *k != pattern_index::end_of_list; ++k) {
-          if (take(0, *k) > 0) {
+        for (int k = 0; k < index->size(); ++k) {
+          if (index->may_match(first_byte, k) && take(0, k) > 0) {
             read_pos_ += word.length;
-            return *k;
+            return k;
           }
         }
       } else if (i == 0) {

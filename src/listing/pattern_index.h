@@ -1,9 +1,7 @@
 #ifndef VANTREL_LISTING_PATTERN_INDEX_H
 #define VANTREL_LISTING_PATTERN_INDEX_H
 
-#include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "listing/listing_reader.h"
 
@@ -17,7 +15,7 @@ namespace vantrel {
 // headers is mostly such patterns.
 class pattern_index {
  public:
-  static constexpr std::uint8_t end_of_list = 0xFF;
+  static constexpr int mask_words = listing_reader::max_set_patterns / 64;
 
   // Indexes `patterns` as they are compiled now; compiling one of them
   // again, or changing the set, needs a new index. The set and its
@@ -25,16 +23,18 @@ class pattern_index {
   explicit pattern_index(pattern_set patterns);
 
   pattern_set patterns() const { return patterns_; }
-  // The indexes of the patterns to try, in set order, ended by end_of_list,
-  // for a first word that begins with the byte `first` (not NUL).
-  const std::uint8_t* candidates(char first) const {
-    return lists_.data() + static_cast<unsigned char>(first) * stride_;
+  // The number of patterns in the set (at most max_set_patterns).
+  int size() const { return size_; }
+  // Whether pattern k can match a first word that begins with the byte
+  // `first` (not NUL).
+  bool may_match(char first, int k) const {
+    return (masks_[static_cast<unsigned char>(first)][k / 64] >> (k % 64) & 1) != 0;
   }
 
  private:
   pattern_set patterns_;
-  std::size_t stride_;  // the room of one list: the set's size and the end mark
-  std::vector<std::uint8_t> lists_;
+  int size_ = 0;
+  std::uint64_t masks_[256][mask_words] = {};
 };
 
 }  // namespace vantrel

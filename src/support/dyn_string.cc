@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "support/allocation.h"
+
 namespace vantrel {
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 // An exact-size heap copy of s, or null when the storage cannot be had.
 char* copy_of(const char* s) {
   std::size_t size = std::strlen(s) + 1;
-  char* p = static_cast<char*>(std::malloc(size));
+  char* p = static_cast<char*>(allocate_storage(size));
   if (p != nullptr) std::memcpy(p, s, size);
   return p;
 }

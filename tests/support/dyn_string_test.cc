@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support/failing_allocation.h"
+
 namespace vantrel {
 namespace {
 
@@ -14,6 +16,13 @@ TEST(dyn_string, owns_a_copy_and_may_assign_its_own_text) {
   EXPECT_STREQ(s.assign("").c_str(), "");  // owned and empty, not null
   EXPECT_EQ(s.assign(nullptr).c_str(), nullptr);
   EXPECT_EQ(dyn_string("").c_str(), nullptr);
+}
+
+TEST(dyn_string, without_storage_the_text_is_null) {
+  vantrel_test::failing_allocation no_storage;
+  dyn_string s("geo");
+  EXPECT_EQ(s.c_str(), nullptr);
+  EXPECT_EQ(s.assign("zset").c_str(), nullptr);
 }
 
 }  // namespace

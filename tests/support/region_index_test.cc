@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/pair_array.h"
+#include "test_support/failing_allocation.h"
 
 namespace vantrel {
 namespace {
@@ -17,7 +18,7 @@ void expect_answers_like_a_scan(region_index& index, const std::vector<pair_reco
   pair_array table(16);
   ASSERT_TRUE(table.resize(static_cast<std::int32_t>(records.size())));
   for (std::int32_t k = 0; k < table.size(); ++k) table.at(k) = records[k];
-  index.build(table, count);
+  ASSERT_TRUE(index.build(table, count));
   for (std::int32_t surface : probes) {
     bool scanned = false;
     std::int32_t expected = 0;
@@ -41,6 +42,7 @@ TEST(region_index, answers_like_a_scan) {
   for (int k = 0; k < 5000; ++k) model.push_back({k % 7, (k % 1000) + 1});
   model[10] = {-4, 0};  // surface 0 never answers
   for (int k = 1; k <= 3000; ++k) scattered.push_back({k, k * 700001});
+  for (int k = 1; k <= 3000; k += 7) scattered.push_back({-k, k * 700001});  // later: not taken
   for (int k = 0; k < 100; ++k) {
     scattered.push_back({k, INT32_MIN + k * 3});
     scattered.push_back({-k, INT32_MAX - k * 2});
@@ -57,6 +59,26 @@ TEST(region_index, answers_like_a_scan) {
   for (std::int32_t count : {5000, 700, 0}) {
     expect_answers_like_a_scan(index, scattered, all, probes);
     expect_answers_like_a_scan(index, model, count, probes);
+  }
+}
+
+// An index that cannot get its storage, dense or sorted, says so and
+// answers nothing, and a later build starts afresh.
+TEST(region_index, without_storage_answers_nothing) {
+  pair_array table(3);
+  ASSERT_TRUE(table.resize(3));
+  region_index index;
+  std::int32_t region = 0;
+  for (std::int32_t spread : {1, 1 << 20}) {
+    for (std::int32_t k = 0; k < 3; ++k) table.at(k) = {k + 1, (k + 1) * spread};
+    {
+      vantrel_test::failing_allocation no_storage;
+      EXPECT_FALSE(index.build(table, 3)) << spread;
+    }
+    EXPECT_FALSE(index.find(spread, region)) << spread;
+    ASSERT_TRUE(index.build(table, 3));
+    EXPECT_TRUE(index.find(2 * spread, region));
+    EXPECT_EQ(region, 2);
   }
 }
 
