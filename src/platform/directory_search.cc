@@ -1,6 +1,23 @@
 #include "platform/directory_search.h"
 
+#include <cstring>
+
+#include "support/allocation.h"
+
 namespace vantrel {
+
+char* copy_folder_part(const char* name) {
+  std::size_t length = directory_part_length(name);
+  if (length == 0) {
+    name = ".";
+    length = 1;
+  }
+  char* folder = static_cast<char*>(allocate_storage(length + 1));
+  if (folder == nullptr) return nullptr;
+  std::memcpy(folder, name, length);
+  folder[length] = '\0';
+  return folder;
+}
 
 bool wildcard_match(const char* pattern, const char* name) {
   // Greedy matching that remembers only the latest '*': when a later piece

@@ -1,8 +1,10 @@
 #include "platform/file_system.h"
 
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace vantrel {
 
@@ -13,7 +15,16 @@ std::FILE* open_for_reading(const char* name) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return nullptr;
   }
-  return std::fopen(name, "rb");
+  std::FILE* file = std::fopen(name, "rb");
+  if (file == nullptr) return nullptr;
+  // A device such as CON or a pipe would wait for input: only files on disk
+  // are read.
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  if (GetFileType(handle) != FILE_TYPE_DISK) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return file;
 }
 
 std::FILE* open_for_writing(const char* name, bool append) {
@@ -52,5 +63,30 @@ bool same_file(const char* a, const char* b) {
          info_a.nFileIndexHigh == info_b.nFileIndexHigh &&
          info_a.nFileIndexLow == info_b.nFileIndexLow;
 }
+
+namespace {
+
+// The length of `name` without the trailing dots and blanks that the system
+// drops from a name.
+int significant_length(const char* name) {
+  std::size_t n = std::strlen(name);
+  while (n > 0 && (name[n - 1] == '.' || name[n - 1] == ' ')) --n;
+  return static_cast<int>(n);
+}
+
+}  // namespace
+
+bool same_name(const char* a, const char* b) {
+  // The names are widened as the system widens them and compared the way
+  // its file systems do: ordinally, regardless of case.
+  wchar_t wide_a[MAX_PATH];
+  wchar_t wide_b[MAX_PATH];
+  const int length_a = MultiByteToWideChar(CP_ACP, 0, a, significant_length(a), wide_a, MAX_PATH);
+  const int length_b = MultiByteToWideChar(CP_ACP, 0, b, significant_length(b), wide_b, MAX_PATH);
+  if (length_a == 0 || length_b == 0) return length_a == length_b && std::strcmp(a, b) == 0;
+  return CompareStringOrdinal(wide_a, length_a, wide_b, length_b, TRUE) == CSTR_EQUAL;
+}
+
+void keep_running_on_write_signals() {}
 
 }  // namespace vantrel

@@ -36,7 +36,9 @@ bool output_file::open_with(bool append) {
   if (file_ != nullptr) close();
   reset_state();
   const char* name = file_name.c_str();
-  file_ = name == nullptr ? nullptr : open_for_writing(name, append);
+  // Without its buffer the stream could write nothing: the file is not
+  // even created.
+  file_ = name == nullptr || !has_buffer() ? nullptr : open_for_writing(name, append);
   if (file_ == nullptr) {
     mark_failed();
     return false;

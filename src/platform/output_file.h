@@ -17,7 +17,8 @@ class output_file : public output_stream {
   ~output_file() override;
 
   // Creates or empties the file named by file_name. Returns false, and
-  // leaves the stream failed, when it does not open.
+  // leaves the stream failed, when it does not open or the stream has no
+  // buffer.
   bool open();
   // Creates the file if absent and writes after its existing content.
   bool open_at_end();

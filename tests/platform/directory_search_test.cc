@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "test_support/failing_allocation.h"
 #include "test_support/files.h"
 
 namespace vantrel {
@@ -73,14 +74,43 @@ TEST(directory_search, bare_names_of_the_matches) {
     EXPECT_EQ(found, c.names) << c.pattern;
   }
 
-  // begin() ends the search before; end() is harmless, also twice.
+  // begin() ends the search before; rewind() goes back to the first match;
+  // after end(), which is harmless also twice, there is no match.
   ASSERT_TRUE(search.begin((temp / "*").c_str()));
-  ASSERT_TRUE(search.begin((temp / "c.*").c_str()));
-  EXPECT_STREQ("c.geo", search.name());
+  ASSERT_TRUE(search.begin((temp / "?.gem").c_str()));
+  const std::string first = search.name();
+  ASSERT_TRUE(search.next());
   EXPECT_FALSE(search.next());
+  ASSERT_TRUE(search.rewind());
+  EXPECT_EQ(first, search.name());
+  EXPECT_FALSE(search.failed());
   search.end();
+  EXPECT_EQ(nullptr, search.name());
+  EXPECT_FALSE(search.next());
+  EXPECT_FALSE(search.rewind());
   search.end();
   EXPECT_FALSE(search.next());
+  EXPECT_EQ(nullptr, search.name());
+}
+
+// Running out of memory is a failed search, not one without matches; a
+// folder that does not open is one without matches.
+TEST(directory_search, failure_is_not_the_end_of_the_matches) {
+  vantrel_test::temp_dir temp;
+  vantrel_test::write_file(temp / "a.gem", "");
+  directory_search search;
+  EXPECT_FALSE(search.begin((temp / "missing/*").c_str()));
+  EXPECT_FALSE(search.failed());
+  {
+    vantrel_test::failing_allocation no_storage;
+    EXPECT_FALSE(search.begin((temp / "*.gem").c_str()));
+    EXPECT_TRUE(search.failed());
+    EXPECT_EQ(nullptr, search.name());
+    EXPECT_FALSE(search.next());
+  }
+  ASSERT_TRUE(search.begin((temp / "*.gem").c_str()));
+  EXPECT_FALSE(search.failed());
+  EXPECT_TRUE(search.name_usable());
 }
 
 TEST(directory_part_length, up_to_the_last_slash) {

@@ -31,5 +31,19 @@ TEST(file_system_windows, same_file_ignores_case_and_slashes) {
   std::fclose(held);
 }
 
+// Before the file exists, names that differ in letter case or in trailing
+// dots and blanks are the same entry, as the system would make them.
+TEST(file_system_windows, same_entry_as_the_system_names_it) {
+  vantrel_test::temp_dir dir;
+  const std::string name = dir.path() + "\\vantrel123xyz.ses";
+  for (const char* other :
+       {"\\VANTREL123XYZ.SES", "/Vantrel123xyz.ses.", "\\vantrel123xyz.ses. ."}) {
+    EXPECT_TRUE(same_entry(name.c_str(), (dir.path() + other).c_str())) << other;
+  }
+  EXPECT_FALSE(same_entry(name.c_str(), (dir.path() + "\\vantrel123xyz.se").c_str()));
+  EXPECT_FALSE(vantrel_test::file_exists(name));
+  EXPECT_EQ(nullptr, open_for_reading("NUL"));
+}
+
 }  // namespace
 }  // namespace vantrel

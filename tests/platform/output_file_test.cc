@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "test_support/failing_allocation.h"
 #include "test_support/files.h"
 
 namespace vantrel {
@@ -32,6 +33,21 @@ TEST(output_file, file_after_file) {
   }
   EXPECT_EQ("x;\r\n-7x;\r\n-7", vantrel_test::read_file(dir / "a.geo"));
   EXPECT_EQ("pending\r\n", vantrel_test::read_file(dir / "b.geo"));
+}
+
+// Without its stream buffer no file is created or emptied.
+TEST(output_file, without_its_buffer_touches_no_file) {
+  vantrel_test::temp_dir dir;
+  vantrel_test::write_file(dir / "a.geo", "keep");
+  const auto no_storage = vantrel_test::failing_allocation::over(1024);  // not the name
+  output_file out;
+  for (const std::string& name : {dir / "a.geo", dir / "b.geo"}) {
+    out.file_name.assign(name.c_str());
+    EXPECT_FALSE(out.open());
+    EXPECT_FALSE(out.open_at_end());
+  }
+  EXPECT_EQ("keep", vantrel_test::read_file(dir / "a.geo"));
+  EXPECT_FALSE(vantrel_test::file_exists(dir / "b.geo"));
 }
 
 }  // namespace
