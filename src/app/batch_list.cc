@@ -1,8 +1,6 @@
 #include "app/batch_list.h"
 
-#include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "app/messages.h"
 #include "app/run_context.h"
@@ -29,23 +27,22 @@ const char* const list_script[] = {
     "#IF( LISTSEL(EL|ELMAX+1) != 1 && ELMAX > 0)\r\n", " ELIST;\r\n",   "#ENDIF\r\n",
 };
 
-// True when `name` denotes the listing script: the same file, or, while the
-// script does not exist yet, the same name in the working directory.
-bool names_list_script(const char* name) {
-  if (same_file(name, list_script_name)) return true;
-  while (name[0] == '.' && name[1] == '/') name += 2;
-  return std::strcmp(name, list_script_name) == 0;
-}
+// Bytes that must not reach the batch file inside a name: a line break
+// would start a line of its own and a ';' would end the command, so either
+// could add commands to a file that cosmos runs.
+constexpr char unsafe_name_bytes[] = "\r\n;";
 
-// True when `name` denotes one of the matches. Afterwards the search is on
-// its first match again; should the matches have gone meanwhile, the answer
-// is true as well, so that nothing is written.
-bool names_a_match(run_context& context, const char* name) {
-  bool found = false;
+enum class check { none_is_batch, one_is_batch, search_failed };
+
+// Compares every match with the batch file by identity, before the batch
+// file is emptied, then puts the search back on its first match.
+check find_batch_among_matches(run_context& context, const char* batch_name) {
   do {
-    found = same_file(context.match_name().c_str(), name);
-  } while (!found && context.search.next());
-  return !context.search.begin(context.args.source_arg.c_str()) || found;
+    context.take_match();
+    if (same_file(context.match_name.c_str(), batch_name)) return check::one_is_batch;
+  } while (context.search.next());
+  if (context.search.failed() || !context.search.rewind()) return check::search_failed;
+  return check::none_is_batch;
 }
 
 bool write_list_script(output_file& out) {
@@ -62,10 +59,11 @@ bool write_list_script(output_file& out) {
   return true;
 }
 
-void write_batch_lines(output_file& out, const std::string& selection, const std::string& listing) {
+void write_batch_lines(output_file& out, const run_context& context) {
   out.write("INITSEL,ALL;\r\n");
-  out.write("FILE,").write(selection.c_str()).write(";\r\n");
-  out.write("LISTLOG,1,").write(listing.c_str()).write(",0;\r\n");
+  out.write("FILE,").write(context.match_name.c_str()).write(";\r\n");
+  out.write("LISTLOG,1,").write(context.match_folder.c_str()).write(context.file_stem.c_str());
+  out.write(".gem,0;\r\n");
   out.write("FILE,vantrel123xyz.ses,0,0,0;\r\n");
   out.write("LISTLOG;\r\n");
 }
@@ -74,34 +72,47 @@ void write_batch_lines(output_file& out, const std::string& selection, const std
 
 void run_batch_list(run_context& context) {
   output_file& out = context.command_output;
-  // The batch file's name waits in file_stem while the script is written.
-  context.file_stem = out.file_name;
-  const std::string batch_name = context.file_stem.c_str();
-  if (names_list_script(batch_name.c_str())) {
-    std::printf("\n%s is the listing script's own name; nothing was written.", batch_name.c_str());
+  const char* batch_name = context.args.dest_name;
+  // Writing the batch file over the script would lose the script, and the
+  // batch file would then run itself.
+  if (same_entry(batch_name, list_script_name)) {
+    print_batch_is_list_script(batch_name);
     return;
   }
-  // Emptying a selection file for the batch file would lose it, and the
-  // batch file would run itself.
-  if (names_a_match(context, batch_name.c_str())) {
-    std::printf("\n%s is one of the matched files; nothing was written.", batch_name.c_str());
-    return;
+  // Emptying a selection file for the batch file would lose it.
+  switch (find_batch_among_matches(context, batch_name)) {
+    case check::one_is_batch:
+      print_batch_is_a_match(batch_name);
+      return;
+    case check::search_failed:
+      print_search_failed(context.args.source_arg);
+      return;
+    case check::none_is_batch:
+      break;
   }
   if (!write_list_script(out)) return;
 
-  out.file_name = context.file_stem;
+  out.file_name.assign(batch_name);
   if (!out.open()) {
-    print_will_not_open(batch_name.c_str());
+    print_will_not_open(batch_name);
     return;
   }
   do {
-    const std::string selection = context.match_name();
-    context.take_stem();
-    const std::string listing = context.match_prefix + context.file_stem.c_str() + ".gem";
-    print_progress(selection.c_str(), batch_name.c_str());
-    write_batch_lines(out, selection, listing);
+    const char* bare = context.search.name();
+    if (!context.search.name_usable()) {
+      print_unusable_name(bare);
+      continue;
+    }
+    context.take_match();
+    if (std::strpbrk(bare, unsafe_name_bytes) != nullptr) {
+      print_unsafe_name(context.match_name.c_str(), batch_name);
+      continue;
+    }
+    print_progress(context.match_name.c_str(), batch_name);
+    write_batch_lines(out, context);
   } while (context.search.next());
-  if (!out.close()) print_not_written(batch_name.c_str());
+  if (!out.close()) print_not_written(batch_name);
+  if (context.search.failed()) print_search_failed(context.args.source_arg);
 }
 
 }  // namespace vantrel

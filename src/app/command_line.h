@@ -1,28 +1,27 @@
 #ifndef VANTREL_APP_COMMAND_LINE_H
 #define VANTREL_APP_COMMAND_LINE_H
 
-#include <string>
-
 #include "support/dyn_string.h"
 
 namespace vantrel {
 
-// What the command line `vantrel -option  Source [Dest]` asks for.
+// What the command line `vantrel -option  Source [Dest]` asks for. The
+// names point into the argument vector, which outlives the run.
 struct command_line {
   enum class error { none, two_options, bad_command_line };
 
   int run_mode = 0;
   bool option_seen = false;
   // The Source as typed; empty while none was given.
-  std::string source_arg;
+  const char* source_arg = "";
   bool source_seen = false;
   // The destination slot: a Dest argument, or the file name of -f.
-  std::string dest_name;
+  const char* dest_name = "";
   bool dest_taken = false;
   // A Dest argument is present; generated destination names are not used.
   bool dest_given = false;
   // The file name of -r.
-  std::string lookup_name;
+  const char* lookup_name = "";
   // "zset" under -z, else "geo".
   dyn_string default_ext{"geo"};
 };

@@ -1,7 +1,6 @@
 #include "app/conversion_run.h"
 
-#include <cstdio>
-#include <string>
+#include <cstring>
 
 #include "app/messages.h"
 #include "app/region_table.h"
@@ -20,40 +19,51 @@ enum class step { next, stop };
 step convert_match(run_context& context, conversion_settings settings) {
   input_file& listing = context.listing_input;
   output_file& destination = context.command_output;
-  const std::string source = context.match_name();
-  listing.file_name.assign(source.c_str());
-  context.take_stem();
+  if (!context.search.name_usable()) {
+    print_unusable_name(context.search.name());
+    return step::next;
+  }
+  context.take_match();
+  listing.file_name.assign(context.match_name.c_str());
+  const char* source = listing.file_name.c_str();
   settings.file_stem = context.file_stem.c_str();
   if (!context.args.dest_given) {
-    destination.file_name.assign(context.match_prefix.c_str())
+    destination.file_name.assign(context.match_folder.c_str())
         .append(context.file_stem)
         .append_char('.')
         .append(context.args.default_ext);
   }
   const char* destination_name = destination.file_name.c_str();
 
+  // The set name goes into the file's header lines, where a line break
+  // would start lines of its own.
+  if (settings.run_mode == MODE_ZSET && std::strpbrk(context.search.name(), "\r\n") != nullptr) {
+    print_unsafe_name(source, destination_name);
+    return step::next;
+  }
   // Appending a file to itself would read what is being written.
-  if (same_file(source.c_str(), destination_name)) {
-    std::printf("%s is its own destination and was not converted.\n", source.c_str());
+  if (same_file(source, destination_name)) {
+    print_own_destination(source);
     return step::next;
   }
   if (!listing.open()) {
-    print_will_not_open(source.c_str());
+    print_will_not_open(source);
     return step::stop;
   }
   if (!destination.open_at_end()) {
     print_will_not_open(destination_name);
     return step::stop;
   }
-  print_progress(source.c_str(), destination_name);
+  print_progress(source, destination_name);
 
   convert_listing(listing.reader(), destination, settings);
+  // The read error shows only while the listing is still open.
+  const bool read_completely = !listing.bad();
   listing.close();
-  if (!destination.close()) {
-    print_not_written(destination_name);
-    return step::stop;
-  }
-  return step::next;
+  const bool written_completely = destination.close();
+  if (!written_completely) print_not_written(destination_name);
+  if (!read_completely) print_not_read(source);
+  return read_completely && written_completely ? step::next : step::stop;
 }
 
 }  // namespace
@@ -67,6 +77,7 @@ void run_conversion(run_context& context) {
   do {
     if (convert_match(context, settings) == step::stop) return;
   } while (context.search.next());
+  if (context.search.failed()) print_search_failed(context.args.source_arg);
 }
 
 }  // namespace vantrel

@@ -4,16 +4,109 @@
 
 namespace vantrel {
 
+namespace {
+
+// The three lines that say what the tool is and where its manual is.
+const char* const contact_name = "vantrel - converts cosmos entity listings into command files";
+const char* const contact_docs = "Manual: man vantrel, or README.md in its distribution";
+const char* const contact_help = "Run vantrel without arguments for this summary";
+
+// Prints `name` with its line breaks shown as '?'.
+void print_on_one_line(const char* name) {
+  for (const char* p = name; *p != '\0'; ++p) std::putchar(*p == '\n' || *p == '\r' ? '?' : *p);
+}
+
+}  // namespace
+
+void print_usage() {
+  std::fputs(
+      "Command Line: \r\n\n"
+      "  vantrel -option  Source [Dest] \r\n\r\n"
+      "  Options:\r\n"
+      "   -s  Create selection command file for cosmos from selection listing (Default "
+      "Setting).\r\n"
+      "   -d  Apply nodal displacement listing as nodal displacement boudary conditions\r\n"
+      "   -rFILENAME Filename for RG/SF lookup to select regions from surfaces while creating "
+      ".geo\r\n"
+      "   -z  Create a Zebulon **nset file for nodes, **elset for elements, **\r\n"
+      "   -fFILENAME  Create a cosmos command file to convert selection command files into "
+      "selection listing files.\r\n"
+      "   -b  build beams from node list from first node to nodes 2+.  Uses automatic beam "
+      "orientation (2 node elements)\r\n"
+      "   -q  Convert triangular elements to collapsed quadrilaterals.\n"
+      "\r\n\r\n Example:  'vantrel -s *.gem' creates a geo file for each listing file gem.\n",
+      stdout);
+  std::printf("\r\n\r\n       %s\n", contact_name);
+  std::printf("%30s%s\n", "", contact_docs);
+  std::printf("%30s%s\n\n", "", contact_help);
+}
+
+void print_banner() {
+  std::fputs("\nvantrel\n", stdout);
+  std::printf("\n\n\t\t%s\n", contact_name);
+  std::printf("\t\t%28s%s\n", "", contact_docs);
+  std::printf("\t\t%28s%s\n\n\n", "", contact_help);
+  std::fputs(
+      "vantrel takes entity listings from the cosmos listlog output\n"
+      "and creates a cosmos .geo file to select those entities.\n\n\n",
+      stdout);
+}
+
+void print_two_options() { std::fputs("Only one Option Allowed\n", stdout); }
+
+void print_bad_command_line() { std::fputs("Bad Command Line.\n", stdout); }
+
+void print_not_found(const char* source) {
+  std::printf("\n\nThe source file, %s, cannot be found.\n\n", source);
+}
+
+void print_search_failed(const char* source) {
+  std::printf("\nThe search for %s could not be completed.", source);
+}
+
+void print_no_buffers() {
+  std::fputs("\nThere is not enough memory for the file buffers.", stdout);
+}
+
+void print_progress(const char* source, const char* destination) {
+  std::printf("%-37s    %s\n", source, destination);
+}
+
+void print_own_destination(const char* source) {
+  std::printf("%s is its own destination and was not converted.\n", source);
+}
+
+void print_unsafe_name(const char* source, const char* file) {
+  print_on_one_line(source);
+  std::fputs(" was skipped: its name would break ", stdout);
+  print_on_one_line(file);
+  std::fputs(".\n", stdout);
+}
+
+void print_unusable_name(const char* source) {
+  std::printf("%s was skipped: its name cannot be used on this system.\n", source);
+}
+
 void print_will_not_open(const char* name) {
   std::printf("\n%s will not open.  Make sure it's closed.", name);
 }
+
+void print_not_read(const char* name) { std::printf("\n%s could not be read completely.", name); }
 
 void print_not_written(const char* name) {
   std::printf("\n%s could not be written completely.", name);
 }
 
-void print_progress(const char* source, const char* destination) {
-  std::printf("%-37s    %s\n", source, destination);
+void print_too_many_records(const char* name) {
+  std::printf("\n%s holds more records than memory allows.", name);
+}
+
+void print_batch_is_list_script(const char* name) {
+  std::printf("\n%s is the listing script's own name; nothing was written.", name);
+}
+
+void print_batch_is_a_match(const char* name) {
+  std::printf("\n%s is one of the matched files; nothing was written.", name);
 }
 
 }  // namespace vantrel

@@ -1,7 +1,5 @@
 #include "app/region_table.h"
 
-#include <cstdio>
-
 #include "app/messages.h"
 #include "app/run_context.h"
 #include "listing/listing_reader.h"
@@ -62,18 +60,23 @@ std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
 
 bool load_region_table(run_context& context) {
   input_file& lookup = context.lookup_input;
-  lookup.file_name.assign(context.args.lookup_name.c_str());
+  lookup.file_name.assign(context.args.lookup_name);
+  const char* name = lookup.file_name.c_str();
   if (!lookup.open()) {
-    print_will_not_open(lookup.file_name.c_str());
+    print_will_not_open(name);
     return false;
   }
   const std::int32_t count = read_region_records(lookup.reader(), context.region_lookup);
-  if (count < 0) {
-    std::printf("\n%s holds more records than memory allows.", lookup.file_name.c_str());
+  if (count < 0 || !context.regions.build(context.region_lookup, count)) {
+    print_too_many_records(name);
+    return false;
+  }
+  // A table cut short by a read error would select the wrong regions.
+  if (lookup.bad()) {
+    print_not_read(name);
     return false;
   }
   context.region_count = count;
-  context.regions.build(context.region_lookup, count);
   return true;
 }
 

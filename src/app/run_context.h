@@ -2,7 +2,6 @@
 #define VANTREL_APP_RUN_CONTEXT_H
 
 #include <cstdint>
-#include <string>
 
 #include "app/command_line.h"
 #include "listing/input_file.h"
@@ -23,22 +22,24 @@ struct run_context {
   input_file listing_input;
   input_file lookup_input;
   // The current match's bare name without its last extension.
-  dyn_buffer file_stem;
+  dyn_buffer file_stem{256};
+  // The Source's directory part, and the current match named with it, so
+  // that the match is opened, and its output written, where the search
+  // found it.
+  dyn_buffer match_folder{256};
+  dyn_buffer match_name{256};
 
   command_line args;
   std::int32_t region_count = 0;
   region_index regions;
 
   directory_search search;
-  // The Source's directory part, put before every match's bare name so that
-  // a match is opened where the search found it.
-  std::string match_prefix;
 
-  // The current match named by the directory part and its bare name.
-  std::string match_name() const { return match_prefix + search.name(); }
-  // Sets file_stem to the current match's bare name without its last
-  // extension.
-  void take_stem();
+  // False when a file buffer or a name buffer could not be had at start:
+  // the run must not begin.
+  bool has_buffers() const;
+  // Sets match_folder, match_name and file_stem for the current match.
+  void take_match();
 };
 
 }  // namespace vantrel

@@ -1,7 +1,6 @@
 #include "output/convert_listing.h"
 
 #include <cstring>
-#include <string>
 
 #include "listing/line_pattern.h"
 #include "listing/listing_reader.h"
@@ -74,7 +73,10 @@ class converter {
   char selection_prefix_[11] = "SELPIC,,";
   std::int32_t data_line_count_ = 0;
   std::int32_t ids_on_line_ = 0;
-  std::string beam_suffix_;
+  // "," + the first id + ";\r\n": the end of every beam record. An id is a
+  // capture, at most capture_size - 1 bytes.
+  char beam_suffix_[line_pattern::capture_size + 4] = {};
+  std::size_t beam_suffix_size_ = 0;
 };
 
 void converter::run() {
@@ -166,13 +168,15 @@ void converter::write_set_id(const char* id, std::size_t id_size) {
 
 void converter::write_beam(const char* id, std::size_t id_size) {
   if (data_line_count_ == 1) {
-    beam_suffix_.assign(",").append(id, id_size).append(";\r\n");
+    char* end = append(beam_suffix_, ",", 1);
+    end = append(end, id, id_size);
+    beam_suffix_size_ = static_cast<std::size_t>(append(end, ";\r\n", 3) - beam_suffix_);
     return;
   }
-  char* p = out_.reserve(11 + id_size + beam_suffix_.size());
+  char* p = out_.reserve(11 + id_size + beam_suffix_size_);
   p = append(p, "el,,cr,0,2,", 11);
   p = append(p, id, id_size);
-  out_.commit(append(p, beam_suffix_.data(), beam_suffix_.size()));
+  out_.commit(append(p, beam_suffix_, beam_suffix_size_));
 }
 
 void converter::write_displacements(const char* id, std::size_t id_size) {
@@ -195,6 +199,9 @@ void converter::write_displacements(const char* id, std::size_t id_size) {
 
 int convert_listing(listing_reader& reader, output_stream& out,
                     const conversion_settings& settings) {
+  // Records are put together in the stream's buffer, which a stream that
+  // could not get one lacks; such a stream is failed and takes nothing.
+  if (!out.has_buffer()) return 0;
   converter(reader, out, settings).run();
   return 0;
 }

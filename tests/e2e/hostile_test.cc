@@ -21,17 +21,6 @@ namespace {
 const std::string earlier = "SELPIC,ND,99;\r\n\r\n";
 const char* const conversion_options[] = {"-s", "-z", "-b", "-d", "-q", "-rregions.txt"};
 
-// What every run prints before its progress lines, as a case folder keeps it.
-std::string banner() {
-  const std::string text = read_file(VANTREL_CASES_DIR "/select_empty_listing/stdout");
-  return text.substr(0, text.rfind("empty.gem"));
-}
-
-std::string progress(std::string source, const std::string& destination) {
-  if (source.size() < 37) source.resize(37, ' ');
-  return source + "    " + destination + "\n";
-}
-
 std::string repeat(const std::string& text, std::size_t times) {
   std::string result;
   result.reserve(text.size() * times);

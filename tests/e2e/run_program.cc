@@ -1,6 +1,7 @@
 #include "e2e/run_program.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,28 +11,59 @@
 
 namespace vantrel_test {
 
-program_result run_vantrel(const std::string& work_dir, const std::vector<std::string>& args) {
+program_result run_vantrel(const std::string& work_dir, const std::vector<std::string>& args,
+                           const run_options& options) {
   temp_dir capture;
   const std::string output_path = capture / "stdout";
+  const std::string errors_path = capture / "stderr";
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(VANTREL_BINARY));
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
 
+  // The reading end is closed before the program starts, so that its very
+  // first write meets a pipe that nobody reads.
+  int closed[2] = {-1, -1};
+  if (options.closed_output) {
+    if (pipe(closed) != 0) return {};
+    close(closed[0]);
+  }
   program_result result;
   pid_t child = fork();
   if (child == 0) {
-    int fd = open(output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0 || dup2(fd, 1) < 0 || chdir(work_dir.c_str()) != 0) _exit(127);
+    int out = options.closed_output ? closed[1]
+                                    : open(output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int err = open(errors_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 ||
+        chdir(work_dir.c_str()) != 0) {
+      _exit(127);
+    }
+    if (options.file_size_limit != 0) {
+      const rlimit limit = {options.file_size_limit, options.file_size_limit};
+      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
+    }
+    alarm(options.time_limit);
     execv(VANTREL_BINARY, argv.data());
     _exit(127);
   }
+  if (options.closed_output) close(closed[1]);
   int status = 0;
   if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)) {
     result.exit_code = WEXITSTATUS(status);
   }
   result.output = read_file(output_path);
+  result.errors = read_file(errors_path);
   return result;
+}
+
+std::string banner() {
+  const std::string text = read_file(VANTREL_CASES_DIR "/select_empty_listing/stdout");
+  return text.substr(0, text.rfind("empty.gem"));
+}
+
+std::string progress(std::string source, const std::string& destination) {
+  if (source.size() < 37) source.resize(37, ' ');
+  return source + "    " + destination + "\n";
 }
 
 }  // namespace vantrel_test

@@ -1,0 +1,160 @@
+// Runs the built program where the machine or the user is unkind: files
+// that fail to read, FIFOs and sockets where listings are expected, a
+// standard output that nobody reads, a file-size limit, other spellings of
+// the listing script's name, and file names that hold line breaks. Each run
+// ends with complete outputs or with a message that names the file.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "e2e/run_program.h"
+#include "test_support/files.h"
+
+using namespace vantrel_test;
+
+namespace {
+
+const char* const node_listing = "Node\n1 0\n";
+const char* const node_records = "SELPIC,ND,1;\r\n\r\n";
+
+// On Linux, reading /proc/self/mem at its start fails with an I/O error.
+bool have_failing_file() { return access("/proc/self/mem", R_OK) == 0; }
+
+TEST(faults, read_error_ends_the_batch_with_a_message) {
+  if (!have_failing_file()) GTEST_SKIP() << "no /proc/self/mem";
+  temp_dir dir;
+  write_file(dir / "a.gem", node_listing);
+  write_file(dir / "z.gem", node_listing);
+  ASSERT_EQ(symlink("/proc/self/mem", (dir / "m.gem").c_str()), 0);
+  program_result result = run_vantrel(dir.path(), {"-s", "*.gem"});
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_EQ(result.output, banner() + progress("a.gem", "a.geo") + progress("m.gem", "m.geo") +
+                               "\nm.gem could not be read completely.");
+  EXPECT_EQ(read_file(dir / "a.geo"), node_records);
+  EXPECT_FALSE(file_exists(dir / "z.geo"));
+
+  // A lookup table that fails to load converts nothing.
+  result = run_vantrel(dir.path(), {"-rm.gem", "a.gem"});
+  EXPECT_EQ(result.output, banner() + "\nm.gem could not be read completely.");
+  EXPECT_EQ(read_file(dir / "a.geo"), node_records);
+}
+
+// A FIFO matched as a listing or named as the lookup file would make the
+// open wait for a writer; it is refused like a directory.
+TEST(faults, fifo_is_refused_without_waiting) {
+  temp_dir dir;
+  write_file(dir / "a.gem", node_listing);
+  write_file(dir / "z.gem", node_listing);
+  ASSERT_EQ(mkfifo((dir / "f.gem").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo((dir / "fifo.txt").c_str(), 0600), 0);
+  run_options quick;
+  quick.time_limit = 20;
+  program_result result = run_vantrel(dir.path(), {"-s", "*.gem"}, quick);
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_EQ(result.output, banner() + progress("a.gem", "a.geo") +
+                               "\nf.gem will not open.  Make sure it's closed.");
+  EXPECT_FALSE(file_exists(dir / "f.geo"));
+  result = run_vantrel(dir.path(), {"-rfifo.txt", "z.gem"}, quick);
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_EQ(result.output, banner() + "\nfifo.txt will not open.  Make sure it's closed.");
+  EXPECT_FALSE(file_exists(dir / "z.geo"));
+}
+
+// Losing the console output does not end the batch: every conversion, and
+// the batch file of -f, is complete.
+TEST(faults, closed_standard_output_loses_no_file) {
+  temp_dir dir;
+  const int count = 150;  // far more progress lines than one console buffer
+  std::string batch;
+  for (int k = 0; k < count; ++k) {
+    const std::string stem = "n" + std::to_string(1000 + k);
+    write_file(dir / (stem + ".gem"), node_listing);
+    batch += "INITSEL,ALL;\r\r\nFILE," + stem + ".geo;\r\r\nLISTLOG,1," + stem +
+             ".gem,0;\r\r\nFILE,vantrel123xyz.ses,0,0,0;\r\r\nLISTLOG;\r\r\n";
+  }
+  run_options closed;
+  closed.closed_output = true;
+  EXPECT_EQ(run_vantrel(dir.path(), {"-s", "*.gem"}, closed).exit_code, 0);
+  EXPECT_EQ(run_vantrel(dir.path(), {"-fbatch.cmd", "*.geo"}, closed).exit_code, 0);
+  for (int k = 0; k < count; ++k) {
+    EXPECT_EQ(read_file(dir / ("n" + std::to_string(1000 + k) + ".geo")), node_records) << k;
+  }
+  EXPECT_EQ(read_file(dir / "batch.cmd"), batch);
+}
+
+// A file-size limit fails the write that meets it, with the message, instead
+// of ending the process in the middle of a record.
+TEST(faults, file_size_limit_is_a_write_failure) {
+  temp_dir dir;
+  std::string listing = "Node\n";
+  for (int k = 1; k <= 20000; ++k) listing += std::to_string(k) + " 0\n";
+  write_file(dir / "a.gem", node_listing);
+  write_file(dir / "big.gem", listing);
+  write_file(dir / "c.gem", node_listing);
+  run_options limited;
+  limited.file_size_limit = 64 * 1024;
+  const program_result result = run_vantrel(dir.path(), {"-s", "*.gem"}, limited);
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_EQ(result.output, banner() + progress("a.gem", "a.geo") + progress("big.gem", "big.geo") +
+                               "\nbig.geo could not be written completely.");
+  EXPECT_EQ(read_file(dir / "a.geo"), node_records);
+  EXPECT_EQ(read_file(dir / "big.geo").size(), limited.file_size_limit);
+  EXPECT_FALSE(file_exists(dir / "c.geo"));
+}
+
+// However the batch file names the listing script, it is recognised before
+// anything is written, whether or not the script exists yet.
+TEST(faults, listing_script_by_any_name) {
+  temp_dir dir;
+  mkdir((dir / "sub").c_str(), 0755);
+  write_file(dir / "a.geo", "SELPIC,ND,1;\r\n");
+  const std::string script = dir / "vantrel123xyz.ses";
+  for (const std::string& name :
+       {script, std::string(".//vantrel123xyz.ses"), std::string("sub/../vantrel123xyz.ses")}) {
+    for (bool exists : {false, true}) {
+      if (exists) write_file(script, "kept");
+      const program_result result = run_vantrel(dir.path(), {"-f" + name, "*.geo"});
+      EXPECT_EQ(result.output,
+                banner() + "\n" + name + " is the listing script's own name; nothing was written.");
+      EXPECT_EQ(file_exists(script), exists) << name;
+      if (exists) {
+        EXPECT_EQ(read_file(script), "kept") << name;
+      }
+      std::remove(script.c_str());
+    }
+  }
+}
+
+// A name with a line break would add lines to the batch file or split a
+// set header; such a match is skipped with one line, the others go on.
+TEST(faults, names_that_would_add_lines) {
+  temp_dir dir;
+  for (const char* name : {"a\nINITSEL.geo", "b\rc.geo", "d;LISTLOG.geo", "e.geo"}) {
+    write_file(dir / name, "SELPIC,ND,1;\r\n");
+  }
+  program_result result = run_vantrel(dir.path(), {"-fb.cmd", "*.geo"});
+  EXPECT_EQ(result.output, banner() + "a?INITSEL.geo was skipped: its name would break b.cmd.\n" +
+                               "b?c.geo was skipped: its name would break b.cmd.\n" +
+                               "d;LISTLOG.geo was skipped: its name would break b.cmd.\n" +
+                               progress("e.geo", "b.cmd"));
+  EXPECT_EQ(read_file(dir / "b.cmd"),
+            "INITSEL,ALL;\r\r\nFILE,e.geo;\r\r\nLISTLOG,1,e.gem,0;\r\r\n"
+            "FILE,vantrel123xyz.ses,0,0,0;\r\r\nLISTLOG;\r\r\n");
+
+  write_file(dir / "f\ng.gem", node_listing);
+  write_file(dir / "h.gem", node_listing);
+  result = run_vantrel(dir.path(), {"-z", "*.gem"});
+  EXPECT_EQ(result.output, banner() + "f?g.gem was skipped: its name would break f?g.zset.\n" +
+                               progress("h.gem", "h.zset"));
+  EXPECT_FALSE(file_exists(dir / "f\ng.zset"));
+  EXPECT_EQ(read_file(dir / "h.zset"), "**nset h\r\n 1\r\n");
+  // Elsewhere the name only names files.
+  result = run_vantrel(dir.path(), {"-s", "f\ng.gem"});
+  EXPECT_EQ(result.output, banner() + progress("f\ng.gem", "f\ng.geo"));
+  EXPECT_EQ(read_file(dir / "f\ng.geo"), node_records);
+}
+
+}  // namespace
