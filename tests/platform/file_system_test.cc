@@ -67,8 +67,8 @@ TEST(file_system, same_entry_with_or_without_the_file) {
       for (const std::string& b : spellings) {
         EXPECT_TRUE(same_entry(a.c_str(), b.c_str())) << a << " " << b << " " << exists;
       }
-      for (const std::string& other : {dir / ("sub/" + name), dir / "vantrel123xyz.se",
-                                       dir / "missing/../vantrel123xyz.ses", dir / "sub/"}) {
+      for (const std::string& other :
+           {dir / ("sub/" + name), dir / "vantrel123xyz.se", dir / "sub/"}) {
         EXPECT_FALSE(same_entry(a.c_str(), other.c_str())) << a << " " << other << " " << exists;
       }
     }

@@ -32,12 +32,13 @@ TEST(file_system_windows, same_file_ignores_case_and_slashes) {
 }
 
 // Before the file exists, names that differ in letter case or in trailing
-// dots and blanks are the same entry, as the system would make them.
+// dots and blanks, or behind a folder and "..", are the same entry, as
+// the system folds them.
 TEST(file_system_windows, same_entry_as_the_system_names_it) {
   vantrel_test::temp_dir dir;
   const std::string name = dir.path() + "\\vantrel123xyz.ses";
-  for (const char* other :
-       {"\\VANTREL123XYZ.SES", "/Vantrel123xyz.ses.", "\\vantrel123xyz.ses. ."}) {
+  for (const char* other : {"\\VANTREL123XYZ.SES", "/Vantrel123xyz.ses.", "\\vantrel123xyz.ses. .",
+                            "\\missing\\..\\vantrel123xyz.ses"}) {
     EXPECT_TRUE(same_entry(name.c_str(), (dir.path() + other).c_str())) << other;
   }
   EXPECT_FALSE(same_entry(name.c_str(), (dir.path() + "\\vantrel123xyz.se").c_str()));
