@@ -27,7 +27,7 @@ dyn_buffer::dyn_buffer(std::uint32_t n) {
   capacity_ = room_ = n;
 }
 
-dyn_buffer::~dyn_buffer() { std::free(storage()); }
+dyn_buffer::~dyn_buffer() { std::free(text_); }
 
 dyn_buffer& dyn_buffer::operator=(const dyn_buffer& o) {
   if (this == &o) return *this;
@@ -53,7 +53,7 @@ bool dyn_buffer::grow(std::uint64_t growth) {
   std::size_t used = length();
   if (text_ != nullptr) {
     std::memcpy(storage, text_, used + 1);
-    std::free(this->storage());
+    std::free(text_);
   }
   text_ = storage;
   end_ = storage + used;
@@ -103,7 +103,7 @@ dyn_buffer& dyn_buffer::assign(const char* s) {
 }
 
 dyn_buffer& dyn_buffer::clear() {
-  end_ = storage();
+  end_ = text_;
   if (end_ != nullptr) {
     *end_ = '\0';
     room_ = capacity_;
@@ -119,7 +119,7 @@ dyn_buffer& dyn_buffer::truncate_at(const char* pos) {
 }
 
 void dyn_buffer::release() {
-  std::free(storage());
+  std::free(text_);
   text_ = end_ = nullptr;
   capacity_ = room_ = 0;
 }

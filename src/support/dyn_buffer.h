@@ -13,7 +13,7 @@ namespace vantrel {
 // "MEMORY FAILURE IN dyn_buffer" (or "mFAIL" when only that fits) into the
 // text in place of the requested text, so the notice travels with the text.
 // The changing operations return the buffer for chaining.
-class dyn_buffer : public str_ref {
+class dyn_buffer {
  public:
   // No storage: c_str() is null; grows in steps of 256 bytes.
   dyn_buffer();
@@ -29,7 +29,6 @@ class dyn_buffer : public str_ref {
   // Appends s (null changes nothing), growing by whole steps when the text
   // and its terminator no longer fit.
   dyn_buffer& append(const char* s);
-  dyn_buffer& append(str_ref s) { return append(s.c_str()); }
   // Appends one character, growing by exactly one step when needed; drops
   // the character without a notice when it cannot grow.
   dyn_buffer& append_char(char c);
@@ -42,18 +41,24 @@ class dyn_buffer : public str_ref {
   // Frees the storage; the buffer is then without storage.
   void release();
 
+  // The text, or null without storage; valid until the storage moves (an
+  // append that grows, an assignment, release, destruction).
+  const char* c_str() const { return text_; }
+  // The text as a handle for the str_ref operations, valid as long.
+  str_ref text() const { return str_ref(text_); }
+
   std::uint32_t capacity() const { return capacity_; }
   std::uint32_t step() const { return step_; }
   // Bytes of storage not taken by characters; the terminator takes one.
   std::uint32_t room() const { return room_; }
-  std::size_t length() const { return static_cast<std::size_t>(end_ - storage()); }
+  std::size_t length() const { return static_cast<std::size_t>(end_ - text_); }
 
  private:
-  char* storage() const { return const_cast<char*>(text_); }
   // Moves the text into storage of capacity + growth bytes; false when the
   // storage cannot be had or its size would not fit the counters.
   bool grow(std::uint64_t growth);
 
+  char* text_ = nullptr;
   char* end_ = nullptr;
   std::uint32_t capacity_ = 0;
   std::uint32_t step_ = 256;

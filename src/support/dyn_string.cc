@@ -23,13 +23,13 @@ dyn_string::dyn_string(const char* text) {
   if (text != nullptr && *text != '\0') text_ = copy_of(text);
 }
 
-dyn_string::~dyn_string() { std::free(const_cast<char*>(text_)); }
+dyn_string::~dyn_string() { std::free(text_); }
 
 dyn_string& dyn_string::assign(const char* text) {
   // The copy is made before the old text is freed, so assigning the string's
   // own text is harmless.
   char* copy = text != nullptr ? copy_of(text) : nullptr;
-  std::free(const_cast<char*>(text_));
+  std::free(text_);
   text_ = copy;
   return *this;
 }

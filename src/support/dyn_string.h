@@ -1,12 +1,10 @@
 #ifndef VANTREL_SUPPORT_DYN_STRING_H
 #define VANTREL_SUPPORT_DYN_STRING_H
 
-#include "support/str_ref.h"
-
 namespace vantrel {
 
-// A str_ref that owns an exact-size heap copy of its text.
-class dyn_string : public str_ref {
+// An exact-size heap copy of a text, owned.
+class dyn_string {
  public:
   // A null or empty argument leaves the text null.
   explicit dyn_string(const char* text = nullptr);
@@ -18,6 +16,12 @@ class dyn_string : public str_ref {
   // empty text, a null one leaves the text null). `text` may be this
   // string's own text.
   dyn_string& assign(const char* text);
+
+  // The text, or null; valid until the next assign.
+  const char* c_str() const { return text_; }
+
+ private:
+  char* text_ = nullptr;
 };
 
 }  // namespace vantrel

@@ -25,15 +25,10 @@ output_stream& output_stream::write_long(const char* data, std::size_t n) {
     }
     const std::size_t run = static_cast<std::size_t>(static_cast<const char*>(lf) - data);
     append_raw(data, run);
-    append_raw("\r\n", 2);
+    append_raw(stored_line_end, sizeof stored_line_end - 1);
     data += run + 1;
     n -= run + 1;
   }
-  return *this;
-}
-
-output_stream& output_stream::write_stored(const char* data, std::size_t n) {
-  append_raw(data, n);
   return *this;
 }
 

@@ -8,16 +8,18 @@
 namespace vantrel {
 
 // A buffered text output stream. Every line feed written through write()
-// and put() is stored as carriage return + line feed, and nothing else is
-// changed, so a text that already ends in "\r\n" is stored as CR CR LF;
-// write_stored() and reserve() take bytes in the form they are stored in.
-// Once a delivery has failed the stream stays failed and further writes
-// have no effect.
+// and put() is stored as carriage return + line feed (stored_line_end), and
+// nothing else is changed, so a text that already ends in "\r\n" is stored
+// as CR CR LF; reserve() takes bytes in the form they are stored in. Once a
+// delivery has failed the stream stays failed and further writes have no
+// effect.
 class output_stream {
  public:
   // The most that reserve() can give: the whole buffer. 256 KiB lets a
   // large output go out in few writes while the memory stays small.
   static constexpr std::size_t max_reserve = 1 << 18;
+  // What a line feed is stored as, on every platform.
+  static constexpr char stored_line_end[] = "\r\n";
 
   output_stream();
   virtual ~output_stream();
@@ -30,10 +32,6 @@ class output_stream {
   output_stream& write(const char* data, std::size_t n);
   // Writes one character.
   output_stream& put(char c);
-  // Writes n bytes exactly as they are to be stored: no carriage return is
-  // added, so a line end is passed as "\r\n". For the engine's records,
-  // whose pieces are known (listing words never hold a line feed).
-  output_stream& write_stored(const char* data, std::size_t n);
   // Room for up to n bytes (n <= max_reserve) in their stored form, straight
   // in the buffer, which delivers what it holds first when the room is
   // short. The caller writes the bytes at the pointer returned and hands
@@ -94,7 +92,7 @@ inline output_stream& output_stream::write(const char* data, std::size_t n) {
   if (n > short_write || capacity_ - used_ < 2 * short_write) return write_long(data, n);
   char* out = buffer_ + used_;
   for (std::size_t i = 0; i < n; ++i) {
-    if (data[i] == '\n') *out++ = '\r';
+    if (data[i] == '\n') *out++ = stored_line_end[0];
     *out++ = data[i];
   }
   used_ = static_cast<std::size_t>(out - buffer_);
@@ -103,7 +101,7 @@ inline output_stream& output_stream::write(const char* data, std::size_t n) {
 
 inline output_stream& output_stream::put(char c) {
   if (capacity_ - used_ < 2) return write_long(&c, 1);
-  if (c == '\n') buffer_[used_++] = '\r';
+  if (c == '\n') buffer_[used_++] = stored_line_end[0];
   buffer_[used_++] = c;
   return *this;
 }

@@ -18,7 +18,6 @@ pair_record* allocate_records(std::int32_t n) {
 
 pair_array::pair_array(std::int32_t n) {
   if (n <= 0) return;
-  growth_step_ = n;
   data_ = allocate_records(n);
   if (data_ != nullptr) capacity_ = n;
 }

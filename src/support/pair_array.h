@@ -16,8 +16,8 @@ struct pair_record {
 // A heap block of pair_records that owns its block.
 class pair_array {
  public:
-  // A block of n records and size 0; growth_step is n. With n <= 0 there is
-  // no block and growth_step is 16; when the block cannot be had, capacity is 0.
+  // A block of n records and size 0. With n <= 0 there is no block; when
+  // the block cannot be had, capacity is 0.
   explicit pair_array(std::int32_t n);
   ~pair_array();
   pair_array(const pair_array&) = delete;
@@ -34,13 +34,11 @@ class pair_array {
 
   std::int32_t size() const { return size_; }
   std::int32_t capacity() const { return capacity_; }
-  std::int32_t growth_step() const { return growth_step_; }
 
  private:
   pair_record* data_ = nullptr;
   std::int32_t size_ = 0;
   std::int32_t capacity_ = 0;
-  std::int32_t growth_step_ = 16;
 };
 
 }  // namespace vantrel

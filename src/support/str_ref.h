@@ -13,13 +13,6 @@ class str_ref {
   str_ref() = default;
   explicit str_ref(const char* text) : text_(text) {}
 
-  // Stores the pointer; nothing is copied or freed.
-  str_ref& set(const char* text) {
-    text_ = text;
-    return *this;
-  }
-  str_ref& set(str_ref other) { return set(other.text_); }
-
   // The text, or null.
   const char* c_str() const { return text_; }
 
@@ -36,7 +29,7 @@ class str_ref {
   // Needs a text.
   const char* find_last(char ch) const;
 
- protected:
+ private:
   const char* text_ = nullptr;
 };
 
