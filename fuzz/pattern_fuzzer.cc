@@ -1,8 +1,11 @@
-// Feeds pattern texts and a listing to compile_pattern and classify_line.
+// Feeds pattern texts and a listing to compile_pattern and classify_line,
+// through a pattern index by first byte as the converter uses it, and checks
+// it against the index that tries every pattern in set order.
 // Input: one flag byte (bit 0: the first classify_line continues the current
 // line; bits 1 to 4: chunk size of the input stream, 0 for one chunk),
 // then up to 16 NUL-terminated pattern texts ended by an empty one, then the
 // listing, which may hold NUL bytes.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -12,6 +15,8 @@
 #include "listing/input_stream.h"
 #include "listing/line_pattern.h"
 #include "listing/listing_reader.h"
+#include "listing/pattern_index.h"
+#include "listing/word_scan.h"
 #include "test_support/string_streams.h"
 
 using namespace vantrel;
@@ -32,20 +37,22 @@ bool in_line(const listing_reader& reader, const char* p) {
 bool is_field(const listing_reader& reader, const char* field) {
   const char* line = reader.line();
   return field >= line && field < line + listing_reader::buffer_size && field[0] != '\0' &&
-         std::strpbrk(field, word_delimiters) == nullptr;
+         std::find_if(field, field + std::strlen(field), is_word_delimiter) ==
+             field + std::strlen(field);
 }
 
 // Classifies `listing` to its end with `set` (of `count` patterns), cutting
 // each matched line into fields as the converter does, and returns the
 // results and fields in order.
 std::string classify_all(pattern_set set, int count, const std::string& listing, std::size_t chunk,
-                         bool continue_line) {
+                         bool continue_line, bool by_first_byte) {
+  const pattern_index index_of_set(set, by_first_byte);
   string_input input(listing, chunk);
   listing_reader reader(input);
   std::string trace;
   bool flag = continue_line;
   for (;;) {
-    const int index = reader.classify_line(set, flag);
+    const int index = reader.classify_line(index_of_set, flag);
     flag = false;
     if (index < 0) break;
     fuzz_check(index < count && set[index]->last_token() >= 0,
@@ -94,10 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string listing(p, end);
   const std::string trace =
-      classify_all(set, count, listing, chunk == 0 ? listing.size() : chunk, continue_line);
-  if (chunk != 0) {
-    fuzz_check(classify_all(set, count, listing, listing.size(), continue_line) == trace,
-               "where the input's chunks end changes nothing");
-  }
+      classify_all(set, count, listing, chunk == 0 ? listing.size() : chunk, continue_line, true);
+  fuzz_check(classify_all(set, count, listing, listing.size(), continue_line, false) == trace,
+             "the index by first byte classifies as the whole set in order, wherever the "
+             "input's chunks end");
   return 0;
 }

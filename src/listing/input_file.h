@@ -24,7 +24,6 @@ class input_file : public input_stream {
   // Closes the file (if open) and clears the stream's indications and
   // buffered bytes, so the object can be opened on the next file.
   void close();
-  bool is_open() const { return file_ != nullptr; }
 
   listing_reader& reader() { return reader_; }
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "listing/listing_reader.h"
+#include "listing/word_scan.h"
 
 namespace vantrel {
 
@@ -33,12 +33,19 @@ class line_pattern {
   bool compile_pattern(const char* text);
   // Starts a new attempt: captures emptied (slots not cleared).
   void reset_match();
-  // Appends a copy of `word` to the captures, truncated to the room left in
-  // the capture area (its terminator included). With no room left the slot
-  // gets an empty text; with all slots taken nothing is stored.
-  void capture_word(const word_ref& word);
-  // The literal comparison of `word` with token `token`: 0 when equal.
-  static int compare_word(const word_ref& word, const char* token);
+  // Matches token i (0 <= i <= last_token()) against `word`: first as a
+  // literal, then by its control character. A capturing token copies the
+  // word into the captures; a search or prefix token changes the word's
+  // length; a line-feed token sets `next_line`. False when the token fails.
+  bool match_token(int i, word_ref& word, bool& next_line);
+  // False when token i cannot match a word that begins with the byte
+  // `first`: it is a plain literal that begins with another byte. Most
+  // tokens of a set of list headers fail this way.
+  bool may_match(int i, char first) const {
+    const token_info& token = info_[i];
+    return token.kind != token_kind::never || token.literal_first == first ||
+           token.literal_first == '\0';
+  }
 
   // Capture i (0 <= i < max_captures) of the last attempt; valid for the
   // winner of classify_line until the next classify_line on the same set.
@@ -46,12 +53,12 @@ class line_pattern {
   const char* capture(int i) const { return captures_[i]; }
   // The length of capture(i), for a slot that the last attempt wrote.
   std::int32_t capture_length(int i) const { return capture_lengths_[i]; }
+  // The index of the last token; -1 while the pattern is not compiled.
   int last_token() const { return last_token_; }
+  // Whether some token captures, so that an attempt must reset the captures.
+  bool has_captures() const { return has_captures_; }
 
  private:
-  friend class listing_reader;
-  friend class pattern_index;
-
   // What a token does when the literal comparison fails.
   enum class token_kind : std::uint8_t {
     never,
@@ -73,20 +80,17 @@ class line_pattern {
     char literal_first;  // literal[0], to reject most words at once
   };
 
-  // Matches token i against `word` and captures; may change the word's
-  // length, and sets `next_line` for a line-feed token.
-  bool match_token(int i, word_ref& word, bool& next_line);
-  // The body of capture_word, inlined into match_control: a data line
-  // captures twice.
+  // Appends a copy of `word` to the captures, truncated to the room left in
+  // the capture area (its terminator included). With no room left the slot
+  // gets an empty text; with all slots taken nothing is stored.
   void store_capture(const word_ref& word);
   // The part of match_token after a failed literal comparison.
   bool match_control(const token_info& token, word_ref& word, bool& next_line);
 
-  // The fields classify_line reads for every pattern come first.
+  // The fields that classification reads for every pattern come first.
   std::int32_t last_token_ = -1;
   bool has_captures_ = false;  // some token captures
   token_info info_[max_tokens] = {};
-  const char* tokens_[max_tokens] = {};
   const char* captures_[max_captures] = {};
   std::int32_t capture_lengths_[max_captures] = {};
   const char** capture_next_;

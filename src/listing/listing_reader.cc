@@ -7,8 +7,6 @@
 
 namespace vantrel {
 
-const char word_delimiters[] = " \t\n\r";
-
 listing_reader::listing_reader(input_stream& stream) : stream_(stream) {
   static_assert(scan_padding >= word_scan_padding, "the word scans need room past the line");
   static_assert(input_stream::line_padding >= word_scan_padding,
@@ -60,6 +58,11 @@ int listing_reader::split_fields(int first) {
   return slot - first;
 }
 
-std::int32_t listing_reader::scan_word(word_ref& word) { return next_word(read_pos_, word); }
+bool listing_reader::first_word_is_number() const {
+  char* p = line_;
+  word_ref word;
+  next_word(p, word);
+  return starts_with_number(word.start);
+}
 
 }  // namespace vantrel

@@ -10,32 +10,6 @@ class line_pattern;
 class pattern_index;
 class input_stream;
 
-// The delimiter bytes of every word and field: blank, tab, LF and CR.
-extern const char word_delimiters[];
-
-// True for the bytes of word_delimiters.
-inline bool is_word_delimiter(char c) {
-  constexpr std::uint64_t mask = (1ull << ' ') | (1ull << '\t') | (1ull << '\n') | (1ull << '\r');
-  auto u = static_cast<unsigned char>(c);
-  return u <= ' ' && ((mask >> u) & 1) != 0;
-}
-
-// True when `text` begins with an optional sign, an optional '.', then a
-// decimal digit. Looks at no more than three characters.
-inline bool starts_with_number(const char* text) {
-  // Without branches: the sign of a listing's values is as good as random.
-  text += (*text == '-') | (*text == '+');
-  text += *text == '.';
-  return static_cast<unsigned char>(*text - '0') <= 9;
-}
-
-// One word inside the reader's current line; owns no text and is not
-// terminated: the length says where it ends.
-struct word_ref {
-  const char* start = nullptr;
-  std::int32_t length = 0;
-};
-
 // A null-terminated, ordered list of patterns given to classify_line. Only
 // the first max_set_patterns are taken.
 using pattern_set = line_pattern* const*;
@@ -71,19 +45,17 @@ class listing_reader {
   // read position ends at the end of the line. Returns the number of fields
   // stored.
   int split_fields(int first);
-  // Fills `word` with the next word from the read position, skipping lone
-  // "." words, and returns its length (0 at the end of the line). The read
-  // position stays at the start of the word.
-  std::int32_t scan_word(word_ref& word);
-  // Reads lines until a pattern of `patterns` matches (see line_pattern.h)
-  // and returns its index, or -1 at the end of the input. The patterns take
-  // the words in lockstep; a pattern drops out at its first failing token,
-  // and the first to match its last token wins (in one stage, the earlier
-  // in the set). The read position is then just past the last matched word.
-  // With `continue_line` false a new line is read first.
-  int classify_line(pattern_set patterns, bool continue_line);
-  // The same for the index's set, faster for a set of many list headers.
+  // Reads lines until a pattern of the index's set matches (see
+  // line_pattern.h) and returns its index in the set, or -1 at the end of
+  // the input. The patterns take the words in lockstep; a pattern drops out
+  // at its first failing token, and the first to match its last token wins
+  // (in one stage, the earlier in the set). The read position is then just
+  // past the last matched word. With `continue_line` false a new line is
+  // read first.
   int classify_line(const pattern_index& index, bool continue_line);
+  // True when the current line's first word, passing over lone "." words as
+  // classify_line does, starts like a number.
+  bool first_word_is_number() const;
 
   const char* line() const { return line_; }
   const char* read_pos() const { return read_pos_; }
@@ -98,8 +70,6 @@ class listing_reader {
   // position at its start. The line stays where the stream holds it; only a
   // line that the stream cannot hold whole is copied into line_buffer_.
   void read_physical_line();
-  // classify_line, with the index of `patterns` or null.
-  int classify(pattern_set patterns, const pattern_index* index, bool continue_line);
 
   // Room past the line for the word scans, which read 8 bytes at a time.
   static constexpr int scan_padding = 8;

@@ -4,15 +4,36 @@
 #include <cstdint>
 #include <cstring>
 
-#include "listing/listing_reader.h"
-
 namespace vantrel {
 
-// Internal scanning helpers of the listing layer, shared by the stream, the
-// reader and the classifier. The word scans may read up to
-// word_scan_padding bytes past the line's terminating NUL, so the buffer
-// they run on must have that room.
+// The word rules of the listing layer, shared by the stream, the reader and
+// the classifier. The word scans may read up to word_scan_padding bytes past
+// the line's terminating NUL, so the buffer they run on must have that room.
 constexpr int word_scan_padding = 8;
+
+// True for the delimiter bytes of every word and field: blank, tab, LF and
+// CR.
+inline bool is_word_delimiter(char c) {
+  constexpr std::uint64_t mask = (1ull << ' ') | (1ull << '\t') | (1ull << '\n') | (1ull << '\r');
+  auto u = static_cast<unsigned char>(c);
+  return u <= ' ' && ((mask >> u) & 1) != 0;
+}
+
+// True when `text` begins with an optional sign, an optional '.', then a
+// decimal digit. Looks at no more than three characters.
+inline bool starts_with_number(const char* text) {
+  // Without branches: the sign of a listing's values is as good as random.
+  text += (*text == '-') | (*text == '+');
+  text += *text == '.';
+  return static_cast<unsigned char>(*text - '0') <= 9;
+}
+
+// One word inside a line; owns no text and is not terminated: the length
+// says where it ends.
+struct word_ref {
+  const char* start = nullptr;
+  std::int32_t length = 0;
+};
 
 // True for a delimiter and for the NUL that ends the line.
 inline bool ends_word(char c) {
@@ -87,8 +108,9 @@ inline char* word_end(char* p) {
   }
 }
 
-// scan_word: fills `word` with the next word from `read_pos`, skipping lone
-// "." words, and leaves `read_pos` at its start.
+// Fills `word` with the next word from `read_pos`, passing over words that
+// are a lone ".", and leaves `read_pos` at its start. Returns its length, 0
+// at the end of the line.
 inline std::int32_t next_word(char*& read_pos, word_ref& word) {
   for (;;) {
     char* start = skip_delimiters(read_pos);

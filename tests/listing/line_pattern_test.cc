@@ -97,19 +97,19 @@ const classify_case classify_cases[] = {
     {{"\t**,\t**,\t**"}, std::string(300, 'x') + " y z\n", 0, {std::string(199, 'x'), "", ""}, ""},
 };
 
-// Every case is classified through the set and through its index, which
-// must change nothing but the speed, and with refills inside its lines.
+// Every case is classified with the index by first byte and with every
+// pattern tried in set order, which must change nothing but the speed, and
+// with refills inside its lines.
 TEST(classify_line, table) {
   for (const classify_case& c : classify_cases) {
     for (int way = 0; way < 4; ++way) {
-      const bool indexed = (way & 1) != 0;
+      const bool by_first_byte = (way & 1) != 0;
       compiled_set patterns(c.patterns);
-      const pattern_index index(patterns.set.data());
+      const pattern_index index(patterns.set.data(), by_first_byte);
       string_input in(c.input, way < 2 ? input_stream::default_chunk_size : 3);
       listing_reader reader(in);
-      const int result = indexed ? reader.classify_line(index, false)
-                                 : reader.classify_line(patterns.set.data(), false);
-      ASSERT_EQ(result, c.index) << (indexed ? "indexed " : "") << c;
+      const int result = reader.classify_line(index, false);
+      ASSERT_EQ(result, c.index) << (by_first_byte ? "by first byte " : "") << c;
       if (c.index < 0) continue;
       const line_pattern& winner = *patterns.set[c.index];
       for (int i = 0; i < static_cast<int>(c.captures.size()); ++i) {
@@ -125,12 +125,13 @@ TEST(classify_line, table) {
 // next line.
 TEST(classify_line, capture_survives_its_line) {
   compiled_set patterns(disp_set());
+  const pattern_index index(patterns.set.data());
   string_input in("   17   3   0.25\r\n  Node\n");
   listing_reader reader(in);
-  ASSERT_EQ(reader.classify_line(patterns.set.data(), false), 0);
+  ASSERT_EQ(reader.classify_line(index, false), 0);
   ASSERT_EQ(reader.split_fields(0), 2);
   EXPECT_STREQ(reader.field(1), "0.25");
-  EXPECT_EQ(reader.classify_line(patterns.set.data(), false), 9);
+  EXPECT_EQ(reader.classify_line(index, false), 9);
   EXPECT_STREQ(patterns.set[0]->capture(0), "17");
 }
 
@@ -154,7 +155,7 @@ TEST(compile_pattern, limits) {
   line_pattern* set[] = {&pattern, nullptr};
   string_input in("a\n");
   listing_reader reader(in);
-  EXPECT_EQ(reader.classify_line(set, false), -1);
+  EXPECT_EQ(reader.classify_line(pattern_index(set), false), -1);
 }
 
 }  // namespace
