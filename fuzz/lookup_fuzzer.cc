@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     first_region.emplace(record.surface_id, record.region_id);
   }
   region_index index;
-  index.build(table, count);
+  fuzz_check(index.build(table, count), "the index of a small table is built");
   for (const auto& [surface, region] : first_region) {
     std::int32_t found = 0;
     fuzz_check(index.find(surface, found) && found == region,
@@ -40,6 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   std::int32_t found = 0;
   fuzz_check(!index.find(0, found), "surface 0 has no answer");
-  fuzz_check(index.empty() == (count == 0), "the index is empty exactly without records");
+  // Surfaces beside those named have no answer.
+  for (const auto& [surface, region] : first_region) {
+    for (const std::int64_t beside : {std::int64_t{surface} - 1, std::int64_t{surface} + 1}) {
+      if (beside < INT32_MIN || beside > INT32_MAX) continue;
+      const auto near = static_cast<std::int32_t>(beside);
+      fuzz_check(index.find(near, found) == (first_region.count(near) != 0 && near != 0),
+                 "only the surfaces named have an answer");
+    }
+  }
   return 0;
 }

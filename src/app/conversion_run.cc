@@ -29,9 +29,9 @@ step convert_match(run_context& context, conversion_settings settings) {
   settings.file_stem = context.file_stem.c_str();
   if (!context.args.dest_given) {
     destination.file_name.assign(context.match_folder.c_str())
-        .append(context.file_stem)
+        .append(context.file_stem.c_str())
         .append_char('.')
-        .append(context.args.default_ext);
+        .append(context.args.default_ext.c_str());
   }
   const char* destination_name = destination.file_name.c_str();
 

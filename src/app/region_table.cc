@@ -66,8 +66,10 @@ bool load_region_table(run_context& context) {
     print_will_not_open(name);
     return false;
   }
-  const std::int32_t count = read_region_records(lookup.reader(), context.region_lookup);
-  if (count < 0 || !context.regions.build(context.region_lookup, count)) {
+  // The records are needed only until the index is built from them.
+  pair_array records(16);
+  const std::int32_t count = read_region_records(lookup.reader(), records);
+  if (count < 0 || !context.regions.build(records, count)) {
     print_too_many_records(name);
     return false;
   }
@@ -76,7 +78,6 @@ bool load_region_table(run_context& context) {
     print_not_read(name);
     return false;
   }
-  context.region_count = count;
   return true;
 }
 

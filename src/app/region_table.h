@@ -18,7 +18,7 @@ class pair_array;
 std::int32_t read_region_records(listing_reader& reader, pair_array& table);
 
 // Opens the file named by the -r option and loads it into the context's
-// table and index. Prints a message and returns false when it does not open
+// index. Prints a message and returns false when it does not open
 // or cannot be loaded.
 bool load_region_table(run_context& context);
 

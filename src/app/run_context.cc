@@ -18,7 +18,7 @@ void run_context::take_match() {
   if (match_folder.length() >= folder) match_folder.truncate_at(match_folder.c_str() + folder);
   match_name.assign(match_folder.c_str()).append(search.name());
   file_stem.assign(search.name());
-  if (const char* dot = file_stem.find_last('.')) file_stem.truncate_at(dot);
+  if (const char* dot = file_stem.text().find_last('.')) file_stem.truncate_at(dot);
 }
 
 }  // namespace vantrel

@@ -1,14 +1,11 @@
 #ifndef VANTREL_APP_RUN_CONTEXT_H
 #define VANTREL_APP_RUN_CONTEXT_H
 
-#include <cstdint>
-
 #include "app/command_line.h"
 #include "listing/input_file.h"
 #include "platform/directory_search.h"
 #include "platform/output_file.h"
 #include "support/dyn_buffer.h"
-#include "support/pair_array.h"
 #include "support/region_index.h"
 
 namespace vantrel {
@@ -17,7 +14,6 @@ namespace vantrel {
 // before the command line is acted on and destroyed in reverse order; a file
 // still open is closed by its destructor.
 struct run_context {
-  pair_array region_lookup{16};
   output_file command_output;
   input_file listing_input;
   input_file lookup_input;
@@ -30,7 +26,7 @@ struct run_context {
   dyn_buffer match_name{256};
 
   command_line args;
-  std::int32_t region_count = 0;
+  // The surface-to-region answers of the lookup file, under -r.
   region_index regions;
 
   directory_search search;

@@ -20,10 +20,10 @@ struct conversion_settings {
 
 // Turns one listing into the records of settings.run_mode, written to
 // `out`, and ends the output with one line break (then flushes). Reads the
-// listing to its end. Always returns 0; a failed stream shows in
-// out.failed().
-int convert_listing(listing_reader& reader, output_stream& out,
-                    const conversion_settings& settings);
+// listing to its end, or to a read error, which shows in the reader's
+// stream; a failed write shows in out.failed().
+void convert_listing(listing_reader& reader, output_stream& out,
+                     const conversion_settings& settings);
 
 }  // namespace vantrel
 

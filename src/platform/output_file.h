@@ -26,7 +26,6 @@ class output_file : public output_stream {
   // can be opened on the next file. Returns false when the flush or the
   // close failed, or when no file was open.
   bool close();
-  bool is_open() const { return file_ != nullptr; }
 
   dyn_buffer file_name{256};
 
