@@ -1,4 +1,4 @@
-#include "app/batch_list.h"
+#include "app/runs.h"
 
 #include <cstring>
 
@@ -8,9 +8,10 @@
 
 namespace vantrel {
 
-const char list_script_name[] = "vantrel123xyz.ses";
-
 namespace {
+
+// The fixed listing script that every group of the batch file calls.
+const char list_script_name[] = "vantrel123xyz.ses";
 
 // Each literal ends in "\r\n"; the stream stores its line feed as CR LF, so
 // the files hold CR CR LF, which cosmos reads.
@@ -64,7 +65,7 @@ void write_batch_lines(output_file& out, const run_context& context) {
   out.write("FILE,").write(context.match_name.c_str()).write(";\r\n");
   out.write("LISTLOG,1,").write(context.match_folder.c_str()).write(context.file_stem.c_str());
   out.write(".gem,0;\r\n");
-  out.write("FILE,vantrel123xyz.ses,0,0,0;\r\n");
+  out.write("FILE,").write(list_script_name).write(",0,0,0;\r\n");
   out.write("LISTLOG;\r\n");
 }
 

@@ -1,4 +1,4 @@
-#include "app/conversion_run.h"
+#include "app/runs.h"
 
 #include <cstring>
 

@@ -2,10 +2,9 @@
 
 #include <cstdio>
 
-#include "app/batch_list.h"
-#include "app/conversion_run.h"
 #include "app/messages.h"
 #include "app/run_context.h"
+#include "app/runs.h"
 #include "output/run_mode.h"
 
 namespace vantrel {
