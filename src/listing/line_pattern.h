@@ -47,9 +47,22 @@ class line_pattern {
            token.literal_first == '\0';
   }
 
+  // True for a compiled pattern whose tokens are all numeric (tab "#" or
+  // tab "#*"): match_numbers can match it.
+  bool numbers_only() const { return numbers_only_; }
+  // Matches a numbers_only() pattern, as a whole attempt of classify_line
+  // would, against a line's words: `first`, the first word, which starts at
+  // `read_pos`, and those after it. Returns 1 when it matched (read_pos is then just past the last
+  // word, the captures hold the words), 0 when it failed, and -1 when a
+  // word is no number: the literal comparison might still match it, so
+  // classify_line's general path must decide (read_pos is then anywhere in
+  // the line).
+  int match_numbers(word_ref first, char*& read_pos);
+
   // Capture i (0 <= i < max_captures) of the last attempt; valid for the
   // winner of classify_line until the next classify_line on the same set.
   // Slots not written by that attempt keep older contents (initially null).
+  // Like a line, a capture is followed by word_scan_padding readable bytes.
   const char* capture(int i) const { return captures_[i]; }
   // The length of capture(i), for a slot that the last attempt wrote.
   std::int32_t capture_length(int i) const { return capture_lengths_[i]; }
@@ -90,12 +103,13 @@ class line_pattern {
   // The fields that classification reads for every pattern come first.
   std::int32_t last_token_ = -1;
   bool has_captures_ = false;  // some token captures
+  bool numbers_only_ = false;
   token_info info_[max_tokens] = {};
   const char* captures_[max_captures] = {};
   std::int32_t capture_lengths_[max_captures] = {};
   const char** capture_next_;
   char pattern_text_[text_size] = {};
-  char capture_text_[capture_size] = {};
+  char capture_text_[capture_size + word_scan_padding] = {};
   char* capture_text_next_;
 };
 

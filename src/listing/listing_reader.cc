@@ -59,6 +59,9 @@ int listing_reader::split_fields(int first) {
 }
 
 bool listing_reader::first_word_is_number() const {
+  // A line starts with its first word, unless that is a lone ".", which is
+  // no number.
+  if (starts_with_number(line_)) return true;
   char* p = line_;
   word_ref word;
   next_word(p, word);

@@ -1,6 +1,7 @@
 #ifndef VANTREL_LISTING_WORD_SCAN_H
 #define VANTREL_LISTING_WORD_SCAN_H
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -10,6 +11,16 @@ namespace vantrel {
 // the classifier. The word scans may read up to word_scan_padding bytes past
 // the line's terminating NUL, so the buffer they run on must have that room.
 constexpr int word_scan_padding = 8;
+
+// Copies the n bytes of a word to `out` in steps of 8 and returns the end
+// of the copy. Up to 7 bytes past the word are read and written: the word's
+// text must be followed by word_scan_padding readable bytes, as every line
+// and capture is, and `out` must have as much room past the n bytes. A
+// short word takes one step instead of a call.
+inline char* copy_word(char* out, const char* word, std::size_t n) {
+  for (std::size_t i = 0; i < n; i += 8) std::memcpy(out + i, word + i, 8);
+  return out + n;
+}
 
 // True for the delimiter bytes of every word and field: blank, tab, LF and
 // CR.

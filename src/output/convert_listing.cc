@@ -5,6 +5,7 @@
 #include "listing/line_pattern.h"
 #include "listing/listing_reader.h"
 #include "listing/pattern_index.h"
+#include "listing/word_scan.h"
 #include "output/run_mode.h"
 #include "support/output_stream.h"
 #include "support/region_index.h"
@@ -35,9 +36,10 @@ const char* const component_labels[6] = {",UX,", ",UY,", ",UZ,", ",RX,", ",RY,",
 class record {
  public:
   // The longest record: literal pieces of less than 32 bytes, an id (a
-  // capture) and a value (a word of a line).
+  // capture) and a value (a word of a line), and the bytes that copy_word
+  // may write past the last word.
   static constexpr std::size_t max_size =
-      32 + line_pattern::capture_size + listing_reader::buffer_size;
+      32 + line_pattern::capture_size + listing_reader::buffer_size + word_scan_padding;
   static_assert(max_size <= output_stream::max_reserve, "a record fits the stream's buffer");
 
   explicit record(output_stream& out) : out_(out), end_(out.reserve(max_size)) {}
@@ -47,6 +49,12 @@ class record {
   record& add(const char* data, std::size_t n) {
     std::memcpy(end_, data, n);
     end_ += n;
+    return *this;
+  }
+  // A word of a line or a capture, followed by word_scan_padding readable
+  // bytes.
+  record& add_word(const char* word, std::size_t n) {
+    end_ = copy_word(end_, word, n);
     return *this;
   }
   template <std::size_t n>
@@ -86,7 +94,7 @@ class converter {
   std::int32_t data_line_count_ = 0;
   std::int32_t ids_on_line_ = 0;
   // The listing's first id, which every beam record ends with.
-  char first_id_[line_pattern::capture_size] = {};
+  char first_id_[line_pattern::capture_size + word_scan_padding] = {};
   std::size_t first_id_size_ = 0;
 };
 
@@ -155,7 +163,7 @@ void converter::write_selection(const char* id, std::size_t id_size) {
       .add("SELPIC,")
       .add(headers[header_ - 1].tag, 2)
       .add(",")
-      .add(id, id_size)
+      .add_word(id, id_size)
       .add(";")
       .line_end()
       .commit();
@@ -170,20 +178,20 @@ void converter::write_set_id(const char* id, std::size_t id_size) {
     ids_on_line_ = 0;
   }
   ++ids_on_line_;
-  line.add(" ").add(id, id_size).commit();
+  line.add(" ").add_word(id, id_size).commit();
 }
 
 void converter::write_beam(const char* id, std::size_t id_size) {
   if (data_line_count_ == 1) {
-    std::memcpy(first_id_, id, id_size);
+    copy_word(first_id_, id, id_size);
     first_id_size_ = id_size;
     return;
   }
   record(out_)
       .add("el,,cr,0,2,")
-      .add(id, id_size)
+      .add_word(id, id_size)
       .add(",")
-      .add(first_id_, first_id_size_)
+      .add_word(first_id_, first_id_size_)
       .add(";")
       .line_end()
       .commit();
@@ -196,9 +204,9 @@ void converter::write_displacements(const char* id, std::size_t id_size) {
   for (int i = 0; i < count; ++i) {
     record(out_)
         .add("dnd,")
-        .add(id, id_size)
+        .add_word(id, id_size)
         .add(component_labels[i], 4)
-        .add(reader_.field(i), static_cast<std::size_t>(reader_.field_length(i)))
+        .add_word(reader_.field(i), static_cast<std::size_t>(reader_.field_length(i)))
         .add(";")
         .line_end()
         .commit();

@@ -67,6 +67,13 @@ const classify_case classify_cases[] = {
     {converter_set, "x 1 2\n\n-.5 +7 z\n", 0, {"-.5", "+7"}, " z"},
     {converter_set, ".5 12abc\n", 0, {".5", "12abc"}, ""},
     {converter_set, "- 1\nE+00 1\n.x 1\n1 -\n", -1, {}, ""},
+    // A first word that only the numeric data pattern can match takes a
+    // shortcut; any word it cannot decide goes to the general path.
+    {converter_set, "5 #*\n", 0, {"5"}, ""},
+    {{"\t#*,\t#*"}, "#* 5 6\n", 0, {"5"}, " 6"},
+    {converter_set, "5 Node\n5\r\n5 .\n7 8\n", 0, {"7", "8"}, ""},
+    {{"\t#*,\t#,\t#*"}, "1 . 2 3 4\n", 0, {"1", "3"}, " 4"},
+    {converter_set, std::string(250, '9') + " 1\n", 0, {std::string(199, '9'), ""}, ""},
     // Lockstep: 5-then-Node, and a pattern completing in an earlier stage.
     {{"\t#*,\t#*", "Node"}, "5 Node\n", -1, {}, ""},
     {{"\t*,\t#", "Elem"}, "Elem 4\n", 1, {}, " 4"},
@@ -103,13 +110,13 @@ const classify_case classify_cases[] = {
 TEST(classify_line, table) {
   for (const classify_case& c : classify_cases) {
     for (int way = 0; way < 4; ++way) {
-      const bool by_first_byte = (way & 1) != 0;
+      const bool shortcuts = (way & 1) != 0;
       compiled_set patterns(c.patterns);
-      const pattern_index index(patterns.set.data(), by_first_byte);
+      const pattern_index index(patterns.set.data(), shortcuts);
       string_input in(c.input, way < 2 ? input_stream::default_chunk_size : 3);
       listing_reader reader(in);
       const int result = reader.classify_line(index, false);
-      ASSERT_EQ(result, c.index) << (by_first_byte ? "by first byte " : "") << c;
+      ASSERT_EQ(result, c.index) << (shortcuts ? "by first byte " : "") << c;
       if (c.index < 0) continue;
       const line_pattern& winner = *patterns.set[c.index];
       for (int i = 0; i < static_cast<int>(c.captures.size()); ++i) {
