@@ -45,8 +45,8 @@ bool is_field(const listing_reader& reader, const char* field) {
 // each matched line into fields as the converter does, and returns the
 // results and fields in order.
 std::string classify_all(pattern_set set, int count, const std::string& listing, std::size_t chunk,
-                         bool continue_line, bool by_first_byte) {
-  const pattern_index index_of_set(set, by_first_byte);
+                         bool continue_line, bool shortcuts) {
+  const pattern_index index_of_set(set, shortcuts);
   string_input input(listing, chunk);
   listing_reader reader(input);
   std::string trace;
