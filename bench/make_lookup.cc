@@ -6,9 +6,12 @@
 //                                product's top bits folded in) puts into
 //                                one small run of slots: the worst case of
 //                                such an index, quadratic with linear probing
-// Both kinds are far too spread out for a dense array.
+// Both kinds are far too spread out for a dense array. COUNT is 1 to
+// 1,000,000: the colliding kind has about 2^40 / COUNT distinct ids to
+// choose from.
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <unordered_set>
@@ -39,7 +42,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   const bool colliding = std::strcmp(argv[1], "colliding") == 0;
-  const long count = std::strtol(argv[2], nullptr, 10);
+  char* end = nullptr;
+  const long count = std::strtol(argv[2], &end, 10);
+  if (end == argv[2] || *end != '\0' || count < 1 || count > 1000000) {
+    std::fprintf(stderr, "make_lookup: COUNT must be a number from 1 to 1000000\n");
+    return 2;
+  }
   std::uint32_t slots = 16;
   while (slots < 2 * static_cast<std::uint32_t>(count)) slots *= 2;
   std::mt19937 random(7);
@@ -51,6 +59,10 @@ int main(int argc, char** argv) {
                                       : static_cast<std::int32_t>(random());
     if (id == 0 || !used.insert(id).second) continue;
     std::printf("%ld %d\n", static_cast<long>(used.size()) % 5000 + 1, id);
+  }
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::perror("make_lookup: cannot write the table");
+    return 1;
   }
   return 0;
 }

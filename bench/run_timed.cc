@@ -3,8 +3,9 @@
 // set size in KiB, measured with wait4's resource usage of that child alone:
 //   run_timed [-o FILE] COMMAND [ARG...]
 // With -o the command's standard output goes to FILE (emptied first),
-// otherwise to /dev/null. The exit code is the command's; a command that
-// fails or cannot be started is reported on standard error. Kept free of
+// otherwise to /dev/null. The exit code is the command's (128 + the signal
+// when a signal ended it); a command that fails, is killed or cannot be
+// started is reported on standard error, after the figures. Kept free of
 // iostreams so that the forked copy, whose size counts towards the child's
 // peak before exec, stays small.
 #include <fcntl.h>
@@ -70,8 +71,14 @@ int main(int argc, char** argv) {
   const double wall = now() - start;
   const double cpu = seconds(usage.ru_utime) + seconds(usage.ru_stime);
   std::printf("%.6f %.6f %ld\n", wall, cpu, static_cast<long>(usage.ru_maxrss));
+  if (WIFSIGNALED(status)) {
+    std::fprintf(stderr, "run_timed: %s was killed by signal %d (%s)\n", argv[first],
+                 WTERMSIG(status), strsignal(WTERMSIG(status)));
+    return 128 + WTERMSIG(status);
+  }
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    std::fprintf(stderr, "run_timed: %s failed (status %d)\n", argv[first], status);
+    std::fprintf(stderr, "run_timed: %s failed with exit code %d\n", argv[first],
+                 WIFEXITED(status) ? WEXITSTATUS(status) : -1);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
   }
   return 0;
