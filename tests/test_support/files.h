@@ -7,7 +7,8 @@
 namespace vantrel_test {
 
 // A fresh folder under the system's temporary folder, removed with all it
-// holds when the object goes.
+// holds when the object goes. When none can be made the process ends with
+// the reason on standard error.
 class temp_dir {
  public:
   temp_dir();
