@@ -56,14 +56,20 @@ bool file_exists(const std::string& path) {
 std::map<std::string, std::string> read_tree(const std::string& root) {
   std::map<std::string, std::string> tree;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    std::string name = fs::relative(entry.path(), root).generic_string();
-    tree[name] = entry.is_directory() ? "<dir>" : read_file(entry.path().string());
+    std::string name = entry.path().lexically_relative(root).generic_string();
+    if (entry.is_symlink()) {
+      tree[name] = "<link to " + fs::read_symlink(entry.path()).generic_string() + ">";
+    } else {
+      tree[name] = entry.is_directory() ? "<dir>" : read_file(entry.path().string());
+    }
   }
   return tree;
 }
 
 void copy_tree(const std::string& from, const std::string& to) {
-  fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  fs::copy(from, to,
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing |
+               fs::copy_options::copy_symlinks);
 }
 
 }  // namespace vantrel_test
