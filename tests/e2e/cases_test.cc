@@ -1,9 +1,10 @@
-// Runs every case folder under cases/: `args` (one argument a line, absent
-// for none), `in/` (the working folder before the run), `out/` (the working
-// folder after it, every file compared byte for byte; absent when the run
-// must leave `in/` as it was), `stdout` and `status` (exit code, absent for
-// 0). With VANTREL_E2E_UPDATE=1 the actual results are written back into the
-// case folder instead, for review before they are committed.
+// Runs every case folder under cases/: `args` (one argument a line), `in/`
+// (the working folder before the run), `out/` (the files that the run creates
+// or changes; the others must stay as in `in/`), `gone` (files of `in/` that
+// the run removes, one a line), `stdout` (what follows cases/banner, which
+// every run with arguments prints first), `stderr` and `status` (exit code).
+// Absent files stand for none, nothing and 0. With VANTREL_E2E_UPDATE=1 the
+// actual results are written back in this form instead, for review.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,6 +19,8 @@ using namespace vantrel_test;
 
 namespace {
 
+using tree = std::map<std::string, std::string>;
+
 std::vector<std::string> case_names() {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(VANTREL_CASES_DIR)) {
@@ -29,73 +32,85 @@ std::vector<std::string> case_names() {
 
 std::vector<std::string> read_args(const std::string& path) {
   std::vector<std::string> args;
-  if (!file_exists(path)) return args;
   std::istringstream lines(read_file(path));
-  std::string line;
-  while (std::getline(lines, line)) args.push_back(line);
+  for (std::string line; std::getline(lines, line);) args.push_back(line);
   return args;
 }
 
-void write_back(const std::string& dir, const program_result& result, const std::string& work) {
-  write_file(dir + "/stdout", result.output);
-  if (result.exit_code != 0) {
-    write_file(dir + "/status", std::to_string(result.exit_code) + "\n");
-  } else {
-    fs::remove(dir + "/status");
+// The expected results of the case folder `dir`: its files but args and
+// in/, by their paths in it. A folder under out/ that `before` has as well
+// only holds the changed files.
+tree expected_files(const std::string& dir, const tree& before) {
+  tree files;
+  for (const auto& [name, bytes] : read_tree(dir)) {
+    if (name == "args" || name == "in" || name == "out" || name.compare(0, 3, "in/") == 0) continue;
+    if (bytes != "<dir>" || !before.count(name.substr(4))) files[name] = bytes;
   }
-  fs::remove_all(dir + "/out");
-  auto before =
-      fs::exists(dir + "/in") ? read_tree(dir + "/in") : std::map<std::string, std::string>{};
-  if (read_tree(work) != before) {
-    fs::create_directories(dir + "/out");
-    copy_tree(work, dir + "/out");
+  return files;
+}
+
+// The results of a run in the form of expected_files.
+tree actual_files(const std::string& output, const program_result& result, const tree& before,
+                  const tree& after) {
+  tree files;
+  if (!output.empty()) files["stdout"] = output;
+  if (!result.errors.empty()) files["stderr"] = result.errors;
+  if (result.exit_code != 0) files["status"] = std::to_string(result.exit_code) + "\n";
+  for (const auto& [name, bytes] : before) {
+    if (!after.count(name)) files["gone"] += name + "\n";
   }
+  for (const auto& [name, bytes] : after) {
+    const auto old = before.find(name);
+    if (old == before.end() || old->second != bytes) files["out/" + name] = bytes;
+  }
+  return files;
+}
+
+std::string find_or_none(const tree& files, const std::string& name) {
+  const auto found = files.find(name);
+  return found == files.end() ? "(no such file)" : found->second;
 }
 
 class cases : public testing::TestWithParam<std::string> {};
 
 TEST_P(cases, match_expected_output_and_files) {
   const std::string dir = std::string(VANTREL_CASES_DIR) + "/" + GetParam();
-  temp_dir scratch;
-  const std::string work = scratch / "work";
-  fs::create_directory(work);
-  if (fs::exists(dir + "/in")) copy_tree(dir + "/in", work);
+  temp_dir work;
+  if (fs::exists(dir + "/in")) copy_tree(dir + "/in", work.path());
+  const std::vector<std::string> args = read_args(dir + "/args");
+  const tree before = read_tree(work.path());
 
-  program_result result = run_vantrel(work, read_args(dir + "/args"));
+  const program_result result = run_vantrel(work.path(), args);
+  std::string output = result.output;
+  if (!args.empty()) {
+    EXPECT_EQ(output.substr(0, banner().size()), banner()) << "the banner does not come first";
+    output.erase(0, banner().size());
+  }
+  const tree actual = actual_files(output, result, before, read_tree(work.path()));
 
   const char* update = std::getenv("VANTREL_E2E_UPDATE");
   if (update != nullptr && std::string(update) == "1") {
-    write_back(dir, result, work);
+    for (const char* name : {"stdout", "stderr", "status", "gone", "out"}) {
+      fs::remove_all(dir + "/" + name);
+    }
+    for (const auto& [name, bytes] : actual) {
+      const fs::path path = dir + "/" + name;
+      fs::create_directories(bytes == "<dir>" ? path : path.parent_path());
+      if (bytes != "<dir>") write_file(path.string(), bytes);
+    }
     return;
   }
-  int expected_status = 0;
-  if (file_exists(dir + "/status")) expected_status = std::stoi(read_file(dir + "/status"));
-  EXPECT_EQ(result.exit_code, expected_status);
-  EXPECT_EQ(result.output, read_file(dir + "/stdout"));
-  const std::string expected_dir = fs::exists(dir + "/out") ? dir + "/out" : dir + "/in";
-  auto expected =
-      fs::exists(expected_dir) ? read_tree(expected_dir) : std::map<std::string, std::string>{};
-  auto actual = read_tree(work);
-  for (const auto& [name, bytes] : expected) {
-    auto found = actual.find(name);
-    if (found == actual.end()) {
-      ADD_FAILURE() << name << " is missing";
-    } else {
-      EXPECT_EQ(found->second, bytes) << "in " << name;
-    }
-  }
+  const tree expected = expected_files(dir, before);
+  for (const auto& [name, bytes] : expected) EXPECT_EQ(find_or_none(actual, name), bytes) << name;
   for (const auto& [name, bytes] : actual) {
-    EXPECT_TRUE(expected.count(name)) << name << " was written but is not expected";
+    EXPECT_TRUE(expected.count(name))
+        << name << " is not expected: " << testing::PrintToString(bytes);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(e2e, cases, testing::ValuesIn(case_names()),
                          [](const testing::TestParamInfo<std::string>& param) {
-                           std::string name = param.param;
-                           for (char& c : name) {
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           }
-                           return name;
+                           return param.param;  // every folder name is a valid test name
                          });
 
 }  // namespace

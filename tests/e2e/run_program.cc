@@ -56,10 +56,7 @@ program_result run_vantrel(const std::string& work_dir, const std::vector<std::s
   return result;
 }
 
-std::string banner() {
-  const std::string text = read_file(VANTREL_CASES_DIR "/select_empty_listing/stdout");
-  return text.substr(0, text.rfind("empty.gem"));
-}
+std::string banner() { return read_file(VANTREL_CASES_DIR "/banner"); }
 
 std::string progress(std::string source, const std::string& destination) {
   if (source.size() < 37) source.resize(37, ' ');

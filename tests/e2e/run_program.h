@@ -30,7 +30,8 @@ struct run_options {
 program_result run_vantrel(const std::string& work_dir, const std::vector<std::string>& args,
                            const run_options& options = {});
 
-// The banner that every run with arguments prints first.
+// The banner that every run with arguments prints first, as cases/banner
+// holds it.
 std::string banner();
 
 // The progress line of one match.

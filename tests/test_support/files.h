@@ -7,7 +7,8 @@
 namespace vantrel_test {
 
 // A fresh folder under the system's temporary folder, removed with all it
-// holds when the object goes.
+// holds when the object goes. When none can be made the process ends with
+// the reason on standard error.
 class temp_dir {
  public:
   temp_dir();
@@ -30,9 +31,11 @@ void write_file(const std::string& path, const std::string& bytes);
 bool file_exists(const std::string& path);
 
 // Every regular file under `root`, by path relative to it, with its bytes.
-// Directories appear as entries of their own with the text "<dir>".
+// Directories appear as entries of their own with the text "<dir>", symbolic
+// links, which are not followed, as "<link to TARGET>".
 std::map<std::string, std::string> read_tree(const std::string& root);
-// Copies every file under `from` into `to`, creating folders as needed.
+// Copies every file under `from` into `to`, creating folders as needed;
+// symbolic links are copied as links.
 void copy_tree(const std::string& from, const std::string& to);
 
 }  // namespace vantrel_test

@@ -1,1 +1,0 @@
-SELPIC,ND,1;
