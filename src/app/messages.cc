@@ -2,13 +2,15 @@
 
 #include <cstdio>
 
+#include "app/version.h"
+
 namespace vantrel {
 
 namespace {
 
-// The three lines that say what the tool is and where its manual is.
-const char* const contact_name = "vantrel - converts cosmos entity listings into command files";
-const char* const contact_docs = "Manual: man vantrel, or README.md in its distribution";
+// The three lines that say what the tool is, which version runs, and where
+// its manual is.
+const char* const contact_name = "converts cosmos entity listings into command files";
 const char* const contact_help = "Run vantrel without arguments for this summary";
 
 // Prints `name` with its line breaks shown as '?'.
@@ -36,15 +38,15 @@ void print_usage() {
       "   -q  Convert triangular elements to collapsed quadrilaterals.\n"
       "\r\n\r\n Example:  'vantrel -s *.gem' creates a geo file for each listing file gem.\n",
       stdout);
-  std::printf("\r\n\r\n       %s\n", contact_name);
-  std::printf("%30s%s\n", "", contact_docs);
+  std::printf("\r\n\r\n       vantrel %s - %s\n", program_version, contact_name);
+  std::printf("%30s%s\n", "", manual_location);
   std::printf("%30s%s\n\n", "", contact_help);
 }
 
 void print_banner() {
   std::fputs("\nvantrel\n", stdout);
-  std::printf("\n\n\t\t%s\n", contact_name);
-  std::printf("\t\t%28s%s\n", "", contact_docs);
+  std::printf("\n\n\t\tvantrel %s - %s\n", program_version, contact_name);
+  std::printf("\t\t%28s%s\n", "", manual_location);
   std::printf("\t\t%28s%s\n\n\n", "", contact_help);
   std::fputs(
       "vantrel takes entity listings from the cosmos listlog output\n"
