@@ -3,20 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "listing/word_scan.h"
 #include "support/allocation.h"
 
 namespace vantrel {
-
-namespace {
-
-// The C library's white-space class in the C locale: blank, and tab through
-// carriage return (tab, LF, VT, FF, CR).
-inline bool is_white_space(char c) {
-  return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t';
-}
-
-}  // namespace
 
 input_stream::input_stream(std::size_t chunk_size)
     : chunk_(nullptr), chunk_size_(chunk_size == 0 ? 1 : chunk_size) {
@@ -40,19 +29,6 @@ bool input_stream::refill() {
   // Everything buffered has been consumed: the whole chunk is read anew.
   next_ = end_;
   return pull();
-}
-
-char* input_stream::skip_white_space_in_chunk(char* p) const {
-  // Runs of blanks, the bulk of a listing's indentation, go 8 at a time; the
-  // last bytes of the chunk are left to the caller.
-  while (end_ - p >= 8) {
-    int i = first_non_blank(p);
-    p += i;
-    if (i == 8) continue;
-    if (!is_white_space(*p)) break;
-    ++p;
-  }
-  return p;
 }
 
 void input_stream::skip_white_space() {
@@ -148,23 +124,7 @@ char* input_stream::take_line(char* spare, std::size_t limit) {
   return spare;
 }
 
-char* input_stream::next_line(char* spare, std::size_t limit) {
-  // Most lines, their leading blanks included, lie whole in the chunk: they
-  // are found here in one pass, without the calls and tests of the two
-  // general steps, which take every other case.
-  if (good()) {
-    char* p = skip_white_space_in_chunk(next_);
-    if (p != end_ && !is_white_space(*p)) {
-      const std::size_t available = static_cast<std::size_t>(end_ - p);
-      char* feed = static_cast<char*>(std::memchr(p, '\n', available < limit ? available : limit));
-      if (feed != nullptr) {
-        *feed = '\0';
-        next_ = feed + 1;
-        return p;
-      }
-    }
-    next_ = p;
-  }
+char* input_stream::next_line_general(char* spare, std::size_t limit) {
   skip_white_space();
   return take_line(spare, limit);
 }

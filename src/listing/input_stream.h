@@ -2,6 +2,9 @@
 #define VANTREL_LISTING_INPUT_STREAM_H
 
 #include <cstddef>
+#include <cstdint>
+
+#include "listing/byte_masks.h"
 
 namespace vantrel {
 
@@ -49,10 +52,28 @@ class input_stream {
   char* take_line(char* spare, std::size_t limit);
 
   // skip_white_space, then take_line: the next line that the reader takes.
-  char* next_line(char* spare, std::size_t limit);
+  char* next_line(char* spare, std::size_t limit) {
+    // Most lines, their leading blanks included, lie whole in the chunk:
+    // they are found here in one pass, inline, without the calls and tests
+    // of the two general steps, which take every other case.
+    if (good()) {
+      char* p = skip_white_space_in_chunk(next_);
+      if (p != end_ && !is_white_space(*p)) {
+        const std::size_t available = static_cast<std::size_t>(end_ - p);
+        char* feed = find_line_feed(p, available < limit ? available : limit);
+        if (feed != nullptr) {
+          *feed = '\0';
+          next_ = feed + 1;
+          return p;
+        }
+      }
+      next_ = p;
+    }
+    return next_line_general(spare, limit);
+  }
 
   // Readable bytes that every line of take_line has after its NUL.
-  static constexpr std::size_t line_padding = 8;
+  static constexpr std::size_t line_padding = 16;
 
  protected:
   // Fills up to `capacity` bytes into `buffer`; returns the count, 0 at
@@ -74,8 +95,41 @@ class input_stream {
   // the stream stays good), or when no byte came (end of file or an error is
   // then indicated; the unread bytes stay).
   bool pull();
-  // From `p` inside the chunk, past white space while 8 bytes remain.
-  char* skip_white_space_in_chunk(char* p) const;
+  // The C library's white-space class in the C locale: blank, and tab
+  // through carriage return (tab, LF, VT, FF, CR).
+  static bool is_white_space(char c) {
+    return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t';
+  }
+  // From `p` inside the chunk, past white space while 16 bytes remain.
+  // Runs of blanks, the bulk of a listing's indentation, go 16 at a time.
+  char* skip_white_space_in_chunk(char* p) const {
+    while (end_ - p >= mask_width) {
+      const std::uint32_t other = ~byte_masks::bytes_equal(p, ' ') & ((1u << mask_width) - 1);
+      if (other == 0) {
+        p += mask_width;
+        continue;
+      }
+      p += byte_masks::lowest_bit(other);
+      if (!is_white_space(*p)) break;
+      ++p;
+    }
+    return p;
+  }
+  // The first line feed among the n bytes at p, or null. Looks at whole
+  // blocks of 16 bytes, which may reach up to 15 bytes past the n: the
+  // chunk has that room behind its end.
+  static char* find_line_feed(char* p, std::size_t n) {
+    for (std::size_t i = 0; i < n; i += mask_width) {
+      const std::uint32_t feeds = byte_masks::bytes_equal(p + i, '\n');
+      if (feeds != 0) {
+        const std::size_t at = i + static_cast<std::size_t>(byte_masks::lowest_bit(feeds));
+        return at < n ? p + at : nullptr;
+      }
+    }
+    return nullptr;
+  }
+  // next_line for every line that the inline part does not take.
+  char* next_line_general(char* spare, std::size_t limit);
 
   char* chunk_;
   std::size_t chunk_size_;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "listing/byte_masks.h"
 #include "listing/input_stream.h"
 #include "listing/word_scan.h"
 
@@ -56,6 +57,35 @@ int listing_reader::split_fields(int first) {
   }
   field_count_ = slot;
   return slot - first;
+}
+
+bool listing_reader::take_leading_numbers(int count, word_ref& first) {
+  char* const start = line_;
+  // read_line leaves no white space before the line's first byte, so the
+  // first word starts there; a number is never a lone ".".
+  if (read_pos_ != start || !starts_with_number(start)) return false;
+  const std::uint32_t low = byte_masks::bytes_up_to_blank(start);
+  if (low == 0) return false;
+  char* end = start + byte_masks::lowest_bit(low);
+  if (count == 2) {
+    if (*end != ' ' && *end != '\t') return false;
+    const std::uint32_t gap =
+        byte_masks::bytes_equal(end, ' ') | byte_masks::bytes_equal(end, '\t');
+    const std::uint32_t rest = ~gap & ((1u << mask_width) - 1);
+    if (rest == 0) return false;
+    char* second = end + byte_masks::lowest_bit(rest);
+    if (!starts_with_number(second)) return false;
+    const std::uint32_t ends = byte_masks::bytes_up_to_blank(second);
+    char* second_end = ends == 0 ? second : second + byte_masks::lowest_bit(ends);
+    read_pos_ = ends_word(*second_end) ? second_end : word_end(second_end);
+  } else {
+    // A control byte such as a form feed belongs to the word.
+    if (!ends_word(*end)) return false;
+    read_pos_ = end;
+  }
+  first.start = start;
+  first.length = static_cast<std::int32_t>(end - start);
+  return true;
 }
 
 bool listing_reader::first_word_is_number() const {

@@ -7,6 +7,7 @@
 namespace vantrel {
 
 class line_pattern;
+struct word_ref;
 class pattern_index;
 class input_stream;
 
@@ -53,6 +54,16 @@ class listing_reader {
   // past the last matched word. With `continue_line` false a new line is
   // read first.
   int classify_line(const pattern_index& index, bool continue_line);
+  // The shortcut for the common data line, tried on a line just read: when
+  // the line begins with `count` (1 or 2) words that start like numbers,
+  // the first shorter than 16 bytes and followed by blanks or tabs where a
+  // second is asked for, puts the first word into `first`, the read
+  // position just past the last, and returns true. For such a line a set
+  // whose pattern 0 is `count` numeric tokens and whose other patterns
+  // begin with a letter classifies as pattern 0 with those words, and
+  // first_word_is_number() holds. Returns false, changing nothing, for any
+  // other line; classify_line(index, true) then decides.
+  bool take_leading_numbers(int count, word_ref& first);
   // True when the current line's first word, passing over lone "." words as
   // classify_line does, starts like a number.
   bool first_word_is_number() const;
@@ -71,8 +82,9 @@ class listing_reader {
   // line that the stream cannot hold whole is copied into line_buffer_.
   void read_physical_line();
 
-  // Room past the line for the word scans, which read 8 bytes at a time.
-  static constexpr int scan_padding = 8;
+  // Room past the line for the word scans, which read up to 16 bytes at a
+  // time.
+  static constexpr int scan_padding = 16;
 
   char line_buffer_[buffer_size + scan_padding] = {};
   char* line_ = line_buffer_;  // the current line, in the stream or in line_buffer_

@@ -9,8 +9,9 @@ namespace vantrel {
 
 // The word rules of the listing layer, shared by the stream, the reader and
 // the classifier. The word scans may read up to word_scan_padding bytes past
-// the line's terminating NUL, so the buffer they run on must have that room.
-constexpr int word_scan_padding = 8;
+// the line's terminating NUL (the 16-byte masks of byte_masks.h as well), so
+// the buffer they run on must have that room.
+constexpr int word_scan_padding = 16;
 
 // Copies the n bytes of a word to `out` in steps of 8 and returns the end
 // of the copy. Up to 7 bytes past the word are read and written: the word's

@@ -110,8 +110,14 @@ void converter::run() {
   set[header_count + 1] = nullptr;
   const pattern_index index(set);
 
-  for (;;) {
-    const int matched = reader_.classify_line(index, false);
+  const int data_words = settings_.run_mode == MODE_DISP ? 1 : 2;
+  while (reader_.read_line()) {
+    word_ref id;
+    if (reader_.take_leading_numbers(data_words, id)) {
+      on_data_line(id.start, static_cast<std::size_t>(id.length));
+      continue;
+    }
+    const int matched = reader_.classify_line(index, true);
     if (matched < 0) break;
     if (matched > 0) {
       on_header(matched);
