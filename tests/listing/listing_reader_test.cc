@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "listing/input_stream.h"
+#include "listing/word_scan.h"
 #include "test_support/string_streams.h"
 
 namespace vantrel {
@@ -120,4 +121,46 @@ TEST(listing_reader, read_error_cuts_no_line) {
 }
 
 }  // namespace
+// The data-line shortcut takes only lines whose shape it is sure of, and
+// then gives the first word and leaves the read position past the last.
+TEST(listing_reader, leading_numbers_shortcut) {
+  const struct {
+    const char* line;
+    int count;
+    const char* first;  // null: the shortcut declines the line
+    const char* rest;   // the fields after the read position
+  } rows[] = {
+      {"1     -2.6E+00  7.3E+01", 2, "1", "7.3E+01 "},
+      {"12\t.5 x", 2, "12", "x "},
+      {"-3 +4", 2, "-3", ""},
+      {"1 -2.6E+00", 1, "1", "-2.6E+00 "},
+      {"7\r", 1, "7", ""},
+      {"7", 1, "7", ""},
+      {"7", 2, nullptr, ""},      // no second word
+      {"7 . 8", 2, nullptr, ""},  // a lone "." comes first
+      {"7 x", 2, nullptr, ""},    // the second word is no number
+      {"x 7", 2, nullptr, ""},    // nor the first
+      {"7\r 8", 2, nullptr, ""},  // a carriage return between them
+      {"7\f 8", 2, nullptr, ""},  // a form feed belongs to the word
+      {"7\f", 1, nullptr, ""},
+      {"1234567890123456 8", 2, nullptr, ""},  // a first word of 16 bytes
+      {"123456789012345 8", 2, "123456789012345", ""},
+      {"7                8", 2, nullptr, ""},  // the second word lies 17 bytes on
+  };
+  for (const auto& row : rows) {
+    string_input in(std::string(row.line) + "\n");
+    listing_reader reader(in);
+    ASSERT_TRUE(reader.read_line()) << row.line;
+    vantrel::word_ref first;
+    const bool taken = reader.take_leading_numbers(row.count, first);
+    ASSERT_EQ(taken, row.first != nullptr) << row.line;
+    if (!taken) continue;
+    EXPECT_EQ(std::string(first.start, static_cast<std::size_t>(first.length)), row.first);
+    std::string rest;
+    const int count = reader.split_fields(0);
+    for (int i = 0; i < count; ++i) rest += reader.field(i) + " "s;
+    EXPECT_EQ(rest, row.rest) << row.line;
+  }
+}
+
 }  // namespace vantrel
