@@ -14,8 +14,6 @@ constexpr char short_notice[] = "mFAIL";
 
 }  // namespace
 
-dyn_buffer::dyn_buffer() = default;
-
 dyn_buffer::dyn_buffer(std::uint32_t n) {
   // A zero size would give a zero step, with which the buffer could never grow.
   if (n == 0) return;
@@ -28,22 +26,6 @@ dyn_buffer::dyn_buffer(std::uint32_t n) {
 }
 
 dyn_buffer::~dyn_buffer() { std::free(text_); }
-
-dyn_buffer& dyn_buffer::operator=(const dyn_buffer& o) {
-  if (this == &o) return *this;
-  release();
-  step_ = o.step_;
-  if (o.capacity_ == 0) return *this;
-  char* storage = static_cast<char*>(allocate_storage(o.capacity_));
-  if (storage == nullptr) return *this;
-  // All of the source's bytes are taken, those after its terminator too.
-  std::memcpy(storage, o.text_, o.capacity_);
-  text_ = storage;
-  end_ = storage + o.length();
-  capacity_ = o.capacity_;
-  room_ = o.room_;
-  return *this;
-}
 
 bool dyn_buffer::grow(std::uint64_t growth) {
   std::uint64_t size = capacity_ + growth;
@@ -98,17 +80,13 @@ dyn_buffer& dyn_buffer::append_char(char c) {
 }
 
 dyn_buffer& dyn_buffer::assign(const char* s) {
-  // Clearing first keeps the text terminated when the append cannot grow.
-  return clear().append(s != nullptr ? s : "");
-}
-
-dyn_buffer& dyn_buffer::clear() {
+  // Emptying first keeps the text terminated when the append cannot grow.
   end_ = text_;
   if (end_ != nullptr) {
     *end_ = '\0';
     room_ = capacity_;
   }
-  return *this;
+  return append(s != nullptr ? s : "");
 }
 
 dyn_buffer& dyn_buffer::truncate_at(const char* pos) {
@@ -116,12 +94,6 @@ dyn_buffer& dyn_buffer::truncate_at(const char* pos) {
   *end_ = '\0';
   room_ = capacity_ - static_cast<std::uint32_t>(length());
   return *this;
-}
-
-void dyn_buffer::release() {
-  std::free(text_);
-  text_ = end_ = nullptr;
-  capacity_ = room_ = 0;
 }
 
 }  // namespace vantrel

@@ -15,16 +15,13 @@ namespace vantrel {
 // The changing operations return the buffer for chaining.
 class dyn_buffer {
  public:
-  // No storage: c_str() is null; grows in steps of 256 bytes.
-  dyn_buffer();
   // Storage of n bytes holding the empty text; grows in steps of n. With
-  // n = 0 it is a default buffer; when the storage cannot be had it has none.
+  // n = 0, or when the storage cannot be had, it has no storage (c_str() is
+  // null) and grows in steps of 256 bytes.
   explicit dyn_buffer(std::uint32_t n);
   ~dyn_buffer();
   dyn_buffer(const dyn_buffer&) = delete;
-  // Takes a copy of o's whole storage, its capacity, room and growth step.
-  // When the storage cannot be had, the buffer keeps o's step and no storage.
-  dyn_buffer& operator=(const dyn_buffer& o);
+  dyn_buffer& operator=(const dyn_buffer&) = delete;
 
   // Appends s (null changes nothing), growing by whole steps when the text
   // and its terminator no longer fit.
@@ -34,26 +31,21 @@ class dyn_buffer {
   dyn_buffer& append_char(char c);
   // Empties the text, keeping the storage, then appends s (null counts as "").
   dyn_buffer& assign(const char* s);
-  // Empties the text, keeping the storage.
-  dyn_buffer& clear();
   // Cuts the text at `pos`, a position inside the text.
   dyn_buffer& truncate_at(const char* pos);
-  // Frees the storage; the buffer is then without storage.
-  void release();
 
   // The text, or null without storage; valid until the storage moves (an
-  // append that grows, an assignment, release, destruction).
+  // append that grows, destruction).
   const char* c_str() const { return text_; }
   // The text as a handle for the str_ref operations, valid as long.
   str_ref text() const { return str_ref(text_); }
 
-  std::uint32_t capacity() const { return capacity_; }
-  std::uint32_t step() const { return step_; }
-  // Bytes of storage not taken by characters; the terminator takes one.
-  std::uint32_t room() const { return room_; }
   std::size_t length() const { return static_cast<std::size_t>(end_ - text_); }
 
  private:
+  // The tests look at the storage's shape.
+  friend struct dyn_buffer_peer;
+
   // Moves the text into storage of capacity + growth bytes; false when the
   // storage cannot be had or its size would not fit the counters.
   bool grow(std::uint64_t growth);
@@ -62,6 +54,7 @@ class dyn_buffer {
   char* end_ = nullptr;
   std::uint32_t capacity_ = 0;
   std::uint32_t step_ = 256;
+  // Bytes of storage not taken by characters; the terminator takes one.
   std::uint32_t room_ = 0;
 };
 

@@ -8,17 +8,24 @@
 #include "support/allocation.h"
 
 namespace vantrel {
+
+struct dyn_buffer_peer {
+  static std::uint32_t capacity(const dyn_buffer& b) { return b.capacity_; }
+  static std::uint32_t room(const dyn_buffer& b) { return b.room_; }
+  static std::uint32_t step(const dyn_buffer& b) { return b.step_; }
+};
+
 namespace {
 
 void* no_storage(std::size_t) { return nullptr; }
 
 void expect_shape(const dyn_buffer& b, std::uint32_t capacity, std::uint32_t room,
                   std::uint32_t step) {
-  EXPECT_EQ(b.capacity(), capacity);
-  EXPECT_EQ(b.room(), room);
-  EXPECT_EQ(b.step(), step);
+  EXPECT_EQ(dyn_buffer_peer::capacity(b), capacity);
+  EXPECT_EQ(dyn_buffer_peer::room(b), room);
+  EXPECT_EQ(dyn_buffer_peer::step(b), step);
   if (b.c_str() != nullptr) {
-    EXPECT_EQ(b.room(), capacity - std::strlen(b.c_str()));
+    EXPECT_EQ(dyn_buffer_peer::room(b), capacity - std::strlen(b.c_str()));
   }
 }
 
@@ -37,7 +44,7 @@ TEST(dyn_buffer, grows_by_whole_steps) {
     EXPECT_EQ(b.c_str(), c.first + c.second);
     expect_shape(b, c.capacity, c.room, c.step == 0 ? 256 : c.step);
   }
-  dyn_buffer none;
+  dyn_buffer none(0);
   EXPECT_EQ(none.append(nullptr).c_str(), nullptr);
   expect_shape(none, 0, 0, 256);
   // append_char grows by exactly one step.
@@ -66,7 +73,7 @@ TEST(dyn_buffer, failed_growth_writes_the_notice_that_fits) {
     const auto used = static_cast<std::uint32_t>(std::strlen(c.notice));
     expect_shape(b, c.room + 3, c.room - used, c.room + 3);
   }
-  dyn_buffer none, b(4);
+  dyn_buffer none(0), b(4);
   b.append("abc");
   set_allocator(no_storage);
   none.append("x").append_char('y');
@@ -79,27 +86,6 @@ TEST(dyn_buffer, failed_growth_writes_the_notice_that_fits) {
   EXPECT_EQ(none.c_str(), nullptr);
   expect_shape(none, 0, 0, 256);
   EXPECT_STREQ(none.append("x").c_str(), "x");  // the next append grows again
-}
-
-TEST(dyn_buffer, copy_assignment_takes_the_whole_storage) {
-  dyn_buffer source, target(64), other(16);
-  source.append("abcdef").truncate_at(source.c_str() + 3);
-  target.append("old");
-  target = source;
-  EXPECT_NE(target.c_str(), source.c_str());
-  EXPECT_STREQ(target.c_str(), "abc");
-  EXPECT_EQ(target.c_str()[4], 'e');  // bytes past the terminator are copied too
-  expect_shape(target, 256, 253, 256);
-  const dyn_buffer& alias = target;
-  target = alias;
-  EXPECT_STREQ(target.c_str(), "abc");
-  expect_shape(target, 256, 253, 256);
-  // Without storage to be had the copy has none, and the source's step.
-  set_allocator(no_storage);
-  other = source;
-  set_allocator(nullptr);
-  EXPECT_EQ(other.c_str(), nullptr);
-  expect_shape(other, 0, 0, 256);
 }
 
 }  // namespace
