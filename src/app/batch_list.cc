@@ -1,9 +1,8 @@
-#include "app/runs.h"
-
 #include <cstring>
 
 #include "app/messages.h"
 #include "app/run_context.h"
+#include "app/runs.h"
 #include "platform/file_system.h"
 
 namespace vantrel {

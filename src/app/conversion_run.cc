@@ -1,10 +1,9 @@
-#include "app/runs.h"
-
 #include <cstring>
 
 #include "app/messages.h"
 #include "app/region_table.h"
 #include "app/run_context.h"
+#include "app/runs.h"
 #include "output/convert_listing.h"
 #include "output/run_mode.h"
 #include "platform/file_system.h"
