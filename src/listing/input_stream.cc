@@ -12,7 +12,8 @@ input_stream::input_stream(std::size_t chunk_size)
   // Room for a NUL after a last line that fills the chunk, and the padding
   // behind it; zeroed, so that the scans past a line's end never meet
   // bytes that were not written.
-  const std::size_t size = chunk_size_ + 1 + line_padding;
+  static_assert(chunk_padding >= line_padding, "a line's padding lies in the chunk's room");
+  const std::size_t size = chunk_size_ + 1 + chunk_padding;
   chunk_ = static_cast<char*>(allocate_storage(size));
   if (chunk_ != nullptr) std::memset(chunk_, 0, size);
   next_ = end_ = chunk_;

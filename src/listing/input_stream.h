@@ -74,6 +74,8 @@ class input_stream {
 
   // Readable bytes that every line of take_line has after its NUL.
   static constexpr std::size_t line_padding = 16;
+  // The chunk's room behind its end, for the scans that read whole blocks.
+  static constexpr std::size_t chunk_padding = 2 * mask_width;
 
  protected:
   // Fills up to `capacity` bytes into `buffer`; returns the count, 0 at
@@ -116,11 +118,12 @@ class input_stream {
     return p;
   }
   // The first line feed among the n bytes at p, or null. Looks at whole
-  // blocks of 16 bytes, which may reach up to 15 bytes past the n: the
+  // blocks of 32 bytes, which may reach up to 31 bytes past the n: the
   // chunk has that room behind its end.
   static char* find_line_feed(char* p, std::size_t n) {
-    for (std::size_t i = 0; i < n; i += mask_width) {
-      const std::uint32_t feeds = byte_masks::bytes_equal(p + i, '\n');
+    for (std::size_t i = 0; i < n; i += 2 * mask_width) {
+      const std::uint32_t feeds = byte_masks::bytes_equal(p + i, '\n') |
+                                  byte_masks::bytes_equal(p + i + mask_width, '\n') << mask_width;
       if (feeds != 0) {
         const std::size_t at = i + static_cast<std::size_t>(byte_masks::lowest_bit(feeds));
         return at < n ? p + at : nullptr;

@@ -113,20 +113,23 @@ void converter::run() {
   const int data_words = settings_.run_mode == MODE_DISP ? 1 : 2;
   while (reader_.read_line()) {
     word_ref id;
-    if (reader_.take_leading_numbers(data_words, id)) {
-      on_data_line(id.start, static_cast<std::size_t>(id.length));
-      continue;
-    }
-    const int matched = reader_.classify_line(index, true);
-    if (matched < 0) break;
-    if (matched > 0) {
-      on_header(matched);
-    } else if (reader_.first_word_is_number()) {
+    // The common data line is taken by the reader's shortcut; every other
+    // line by the patterns.
+    if (!reader_.take_leading_numbers(data_words, id)) {
+      const int matched = reader_.classify_line(index, true);
+      if (matched < 0) break;
+      if (matched > 0) {
+        on_header(matched);
+        continue;
+      }
       // The data pattern's first token also matches the word "#*" itself,
       // and then captures nothing: capture 0 would be null or a word of an
       // earlier line.
-      on_data_line(patterns[0].capture(0), static_cast<std::size_t>(patterns[0].capture_length(0)));
+      if (!reader_.first_word_is_number()) continue;
+      id.start = patterns[0].capture(0);
+      id.length = patterns[0].capture_length(0);
     }
+    on_data_line(id.start, static_cast<std::size_t>(id.length));
   }
   out_.end_line();
 }
