@@ -90,6 +90,30 @@ TEST(input_stream, lines_in_place_equal_copied_lines) {
   }
 }
 
+// The blank skip goes 8 bytes at a time while 8 remain in the chunk. Here
+// runs of blanks end at every offset of a chunk, with the line they begin
+// in the next one, and the input ends in blanks: in its last, shorter chunk
+// the bytes behind the end are left from the chunk before, mostly blanks,
+// which must not be skipped.
+TEST(input_stream, blanks_that_end_a_chunk) {
+  std::string text;
+  for (std::size_t blanks = 0; blanks <= 40; ++blanks) text += std::string(blanks, ' ') + "x\n";
+  text += "\t\f\r\n  y\r\n";
+  for (std::size_t end_blanks : {0, 1, 7, 8, 9, 16, 17}) {
+    for (std::size_t chunk : {8, 9, 15, 16, 17, 64, 100}) {
+      const std::string input = text + std::string(end_blanks, ' ');
+      string_input a(input, chunk), b(input, chunk);
+      for (std::size_t n = 0; n <= 42; ++n) {
+        const taken line = n < 41    ? taken{"x", false, false, false}
+                           : n == 41 ? taken{"y\r", false, false, false}
+                                     : taken{"", true, true, false};
+        ASSERT_EQ(copied(a), line) << "chunk " << chunk << ", " << end_blanks << " line " << n;
+        ASSERT_EQ(in_place(b), line) << "chunk " << chunk << ", " << end_blanks << " line " << n;
+      }
+    }
+  }
+}
+
 // A stream whose buffer could not be had reads nothing and shows an error,
 // which the reader does not take for the end of the input.
 TEST(input_stream, without_its_buffer_reads_nothing) {

@@ -2,12 +2,46 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <vector>
+
 #include "support/allocation.h"
 
 namespace vantrel {
 namespace {
 
 void* no_storage(std::size_t) { return nullptr; }
+
+// The byte counts of the requests since `requests` was cleared; they fail
+// after the first `storage_successes`.
+std::vector<std::size_t> requests;
+std::size_t storage_successes = 0;
+void* recorded_storage(std::size_t n) {
+  requests.push_back(n);
+  return requests.size() <= storage_successes ? std::malloc(n) : nullptr;
+}
+
+// A new array has size 0 and a block of exactly n records, capacity n; with
+// n <= 0 it asks for no block at all, and without its block its capacity is
+// 0.
+TEST(pair_array, construction) {
+  const allocate_fn previous = set_allocator(recorded_storage);
+  for (std::size_t successes : {1, 0}) {
+    for (std::int32_t n : {INT32_MIN, -1, 0, 1, 7, 1000}) {
+      requests.clear();
+      storage_successes = successes;
+      const pair_array a(n);
+      const bool has_block = n > 0 && successes > 0;
+      EXPECT_EQ(a.size(), 0) << n;
+      EXPECT_EQ(a.capacity(), has_block ? n : 0) << n;
+      EXPECT_EQ(requests,
+                n > 0 ? std::vector<std::size_t>{static_cast<std::size_t>(n) * sizeof(pair_record)}
+                      : std::vector<std::size_t>{})
+          << n;
+    }
+  }
+  set_allocator(previous);
+}
 
 // Growth takes a block of exactly the size asked for and keeps the records
 // in use; shrinking keeps the block; a failed allocation changes nothing.
