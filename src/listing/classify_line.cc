@@ -33,23 +33,6 @@ int listing_reader::classify_line(const pattern_index& index, bool continue_line
     return 0;
   };
   for (;;) {
-    // The common data line: a first word that only one pattern, made of
-    // numeric tokens, can match, is matched by that pattern directly.
-    if (read_pos_ == line_) {
-      word_ref first;
-      if (next_word(read_pos_, first) > 0) {
-        const int k = index.number_pattern(*first.start);
-        if (k >= 0) {
-          const int matched = patterns[k]->match_numbers(first, read_pos_);
-          if (matched > 0) return k;
-          if (matched == 0) {
-            if (!read_line()) return -1;
-            continue;
-          }
-        }
-      }
-      read_pos_ = line_;
-    }
     next_line = false;
     for (int i = 0;; ++i) {
       const bool word_has_text = next_word(read_pos_, word) > 0;

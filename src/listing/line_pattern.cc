@@ -19,7 +19,6 @@ line_pattern::line_pattern() : capture_next_(captures_), capture_text_next_(capt
 
 bool line_pattern::compile_pattern(const char* text) {
   last_token_ = -1;
-  numbers_only_ = false;
   if (text == nullptr || *text == '\0') return false;
   std::size_t size = std::strlen(text);
   if (size >= static_cast<std::size_t>(text_size)) return false;
@@ -70,11 +69,6 @@ bool line_pattern::compile_pattern(const char* text) {
   }
   last_token_ = count - 1;
   has_captures_ = capturing > 0;
-  numbers_only_ = true;
-  for (int i = 0; i < count; ++i) {
-    const token_kind kind = info_[i].kind;
-    if (kind != token_kind::number && kind != token_kind::number_capture) numbers_only_ = false;
-  }
   return true;
 }
 
@@ -118,22 +112,6 @@ bool line_pattern::match_token(int i, word_ref& word, bool& next_line) {
     }
   }
   return match_control(token, word, next_line);
-}
-
-int line_pattern::match_numbers(word_ref first, char*& read_pos) {
-  if (has_captures_) reset_match();
-  word_ref word = first;
-  for (int i = 0;; ++i) {
-    // A number is never equal to a numeric token's literal ("#" or "#*"),
-    // so only its numeric test decides.
-    if (i > 0 && next_word(read_pos, word) == 0) return 0;
-    if (!starts_with_number(word.start)) return -1;
-    if (info_[i].kind == token_kind::number_capture) store_capture(word);
-    read_pos += word.length;
-    if (i == last_token_) return 1;
-    // The stages end with the line.
-    if (*read_pos == '\0') return 0;
-  }
 }
 
 inline bool line_pattern::match_control(const token_info& token, word_ref& word, bool& next_line) {

@@ -47,18 +47,6 @@ class line_pattern {
            token.literal_first == '\0';
   }
 
-  // True for a compiled pattern whose tokens are all numeric (tab "#" or
-  // tab "#*"): match_numbers can match it.
-  bool numbers_only() const { return numbers_only_; }
-  // Matches a numbers_only() pattern, as a whole attempt of classify_line
-  // would, against a line's words: `first`, the first word, which starts at
-  // `read_pos`, and those after it. Returns 1 when it matched (read_pos is then just past the last
-  // word, the captures hold the words), 0 when it failed, and -1 when a
-  // word is no number: the literal comparison might still match it, so
-  // classify_line's general path must decide (read_pos is then anywhere in
-  // the line).
-  int match_numbers(word_ref first, char*& read_pos);
-
   // Capture i (0 <= i < max_captures) of the last attempt; valid for the
   // winner of classify_line until the next classify_line on the same set.
   // Slots not written by that attempt keep older contents (initially null).
@@ -103,7 +91,6 @@ class line_pattern {
   // The fields that classification reads for every pattern come first.
   std::int32_t last_token_ = -1;
   bool has_captures_ = false;  // some token captures
-  bool numbers_only_ = false;
   token_info info_[max_tokens] = {};
   const char* captures_[max_captures] = {};
   std::int32_t capture_lengths_[max_captures] = {};

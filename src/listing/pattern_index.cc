@@ -19,18 +19,6 @@ pattern_index::pattern_index(pattern_set patterns, bool shortcuts) : patterns_(p
       masks_[byte][k / 64] |= 1ull << (k % 64);
     }
   }
-  for (int byte = 0; byte < 256; ++byte) {
-    int only = -1;
-    int count = 0;
-    for (int k = 0; k < size_; ++k) {
-      if (may_match(static_cast<char>(byte), k)) {
-        only = k;
-        ++count;
-      }
-    }
-    const bool shortcut = shortcuts && count == 1 && patterns[only]->numbers_only();
-    number_pattern_[byte] = static_cast<std::int16_t>(shortcut ? only : -1);
-  }
 }
 
 }  // namespace vantrel

@@ -18,9 +18,8 @@ class pattern_index {
   // Indexes `patterns` as they are compiled now; compiling one of them
   // again, or changing the set, needs a new index. The set and its
   // patterns must outlive the index. With `shortcuts` false every
-  // pattern is listed for every byte and no pattern is matched by the
-  // number shortcut, so that classification takes its general path and
-  // tries the whole set in order; the results must be the same either way.
+  // pattern is listed for every byte, so that classification tries the
+  // whole set in order; the results must be the same either way.
   explicit pattern_index(pattern_set patterns, bool shortcuts = true);
 
   pattern_set patterns() const { return patterns_; }
@@ -31,12 +30,6 @@ class pattern_index {
   bool may_match(char first, int k) const {
     return (masks_[static_cast<unsigned char>(first)][k / 64] >> (k % 64) & 1) != 0;
   }
-  // The one pattern to try on a first word that begins with `first`, when
-  // there is only one and it is line_pattern::numbers_only(); else -1.
-  // classify_line then matches it without the general machinery.
-  int number_pattern(char first) const {
-    return number_pattern_[static_cast<unsigned char>(first)];
-  }
 
  private:
   static constexpr int mask_words = listing_reader::max_set_patterns / 64;
@@ -44,7 +37,6 @@ class pattern_index {
   pattern_set patterns_;
   int size_ = 0;
   std::uint64_t masks_[256][mask_words] = {};
-  std::int16_t number_pattern_[256];
 };
 
 }  // namespace vantrel
