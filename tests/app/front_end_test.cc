@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "support/allocation.h"
 #include "test_support/failing_allocation.h"
+#include "test_support/files.h"
 
 namespace vantrel {
 namespace {
@@ -31,6 +35,63 @@ TEST(front_end, without_file_buffers_nothing_runs) {
   EXPECT_EQ(printed,
             banner.substr(0, banner.size() - std::string("Only one Option Allowed\n").size()) +
                 "\nThere is not enough memory for the file buffers.");
+}
+
+// An allocation that fails only the request numbered `doomed` among those
+// of at least 256 bytes: one file or name buffer, or the search's block of
+// names, while every other request succeeds.
+std::size_t large_requests = 0;
+std::size_t doomed = 0;
+void* one_large_fails(std::size_t n) {
+  if (n >= 256 && large_requests++ == doomed) return nullptr;
+  return std::malloc(n);
+}
+
+// Memory that runs out at start, whether every request fails from some
+// point on or one buffer alone is missing, stops the run with a message,
+// and nothing is written; when it runs out as the search of the Source
+// begins, that is told apart from a Source that matches nothing. As n, the
+// count of requests granted or the number of the one large request that
+// fails, grows, the run gets past the buffers, then past the search, and
+// converts.
+TEST(front_end, memory_that_runs_out_at_start) {
+  vantrel_test::temp_dir temp;
+  vantrel_test::write_file(temp / "a.gem", "Node\n1 0\n");
+  const std::string source = temp / "*.gem";
+  const char* const convert[] = {"vantrel", "-s", source.c_str(), nullptr};
+  const std::string endings[] = {"\nThere is not enough memory for the file buffers.",
+                                 "\nThe search for " + source + " could not be completed.",
+                                 "    " + temp / "a.geo" + "\n"};
+  for (bool one_fails : {false, true}) {
+    bool seen[3] = {};
+    std::size_t stage = 0;
+    for (std::size_t n = 0; !seen[2] && n < 1000; ++n) {
+      std::string printed;
+      int status = -1;
+      if (one_fails) {
+        large_requests = 0;
+        doomed = n;
+        const allocate_fn previous = set_allocator(one_large_fails);
+        printed = run(convert, 3, status);
+        set_allocator(previous);
+      } else {
+        vantrel_test::failing_allocation limited(n);
+        printed = run(convert, 3, status);
+      }
+      EXPECT_EQ(status, 0);
+      const auto ends_in = [&printed](const std::string& ending) {
+        return printed.size() >= ending.size() &&
+               printed.compare(printed.size() - ending.size(), ending.size(), ending) == 0;
+      };
+      while (stage < 2 && !ends_in(endings[stage])) ++stage;
+      ASSERT_TRUE(ends_in(endings[stage])) << one_fails << " " << n << ": " << printed;
+      seen[stage] = true;
+      EXPECT_EQ(vantrel_test::read_file(temp / "a.geo"), stage == 2 ? "SELPIC,ND,1;\r\n\r\n" : "")
+          << one_fails << " " << n;
+    }
+    EXPECT_TRUE(seen[0] && seen[1] && seen[2]) << one_fails;
+    std::remove((temp / "a.geo").c_str());
+  }
 }
 
 }  // namespace

@@ -105,6 +105,32 @@ TEST(faults, file_size_limit_is_a_write_failure) {
   EXPECT_FALSE(file_exists(dir / "c.geo"));
 }
 
+// Each listing and each command file is closed when its match is done: a
+// run over far more matches than the program may have files open at once
+// converts them all.
+TEST(faults, many_matches_within_few_open_files) {
+  temp_dir dir;
+  write_file(dir / "t.txt", "1 1\n");
+  std::string expected = banner();
+  for (int k = 100; k < 160; ++k) {
+    const std::string stem = std::to_string(k);
+    write_file(dir / (stem + ".gem"), node_listing);
+    expected += progress(stem + ".gem", stem + ".geo");
+  }
+  run_options few_files;
+  few_files.open_files_limit = 24;
+  for (const char* option : {"-s", "-rt.txt"}) {
+    const program_result result = run_vantrel(dir.path(), {option, "*.gem"}, few_files);
+    EXPECT_EQ(result.exit_code, 0);
+    EXPECT_EQ(result.output, expected) << option;
+    for (int k = 100; k < 160; ++k) {
+      const std::string name = dir / (std::to_string(k) + ".geo");
+      EXPECT_EQ(read_file(name), node_records) << option << " " << k;
+      std::remove(name.c_str());
+    }
+  }
+}
+
 // However the batch file names the listing script, it is recognised before
 // anything is written, whether or not the script exists yet.
 TEST(faults, listing_script_by_any_name) {

@@ -42,6 +42,10 @@ program_result run_vantrel(const std::string& work_dir, const std::vector<std::s
       const rlimit limit = {options.file_size_limit, options.file_size_limit};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
     }
+    if (options.open_files_limit != 0) {
+      const rlimit limit = {options.open_files_limit, options.open_files_limit};
+      if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(127);
+    }
     alarm(options.time_limit);
     execv(VANTREL_BINARY, argv.data());
     _exit(127);

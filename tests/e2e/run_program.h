@@ -20,6 +20,9 @@ struct run_options {
   bool closed_output = false;
   // The largest file the program may write (RLIMIT_FSIZE), 0 for no limit.
   std::size_t file_size_limit = 0;
+  // The most files the program may have open at once (RLIMIT_NOFILE), 0
+  // for no limit.
+  unsigned open_files_limit = 0;
   // The program is killed after this many seconds, so that a program that
   // waits for ever fails the test instead of hanging it.
   unsigned time_limit = 60;

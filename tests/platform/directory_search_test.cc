@@ -93,6 +93,22 @@ TEST(directory_search, bare_names_of_the_matches) {
   EXPECT_EQ(nullptr, search.name());
 }
 
+// The names of many matches outgrow any first guess of their room; each
+// comes back whole.
+TEST(directory_search, many_long_names) {
+  vantrel_test::temp_dir temp;
+  std::vector<std::string> names;
+  for (int k = 100; k < 300; ++k) names.push_back(std::to_string(k) + std::string(57, 'n'));
+  for (const std::string& name : names) vantrel_test::write_file(temp / name, "");
+  std::vector<std::string> found;
+  directory_search search;
+  for (bool more = search.begin((temp / "*").c_str()); more; more = search.next()) {
+    found.emplace_back(search.name());
+  }
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, names);
+}
+
 // Running out of memory is a failed search, not one without matches; a
 // folder that does not open is one without matches.
 TEST(directory_search, failure_is_not_the_end_of_the_matches) {
