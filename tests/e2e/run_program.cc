@@ -42,9 +42,13 @@ program_result run_vantrel(const std::string& work_dir, const std::vector<std::s
       const rlimit limit = {options.file_size_limit, options.file_size_limit};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
     }
+    // Only the soft limit: valgrind, which may run the program, refuses to
+    // have the hard one changed.
     if (options.open_files_limit != 0) {
-      const rlimit limit = {options.open_files_limit, options.open_files_limit};
-      if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(127);
+      rlimit files;
+      if (getrlimit(RLIMIT_NOFILE, &files) != 0) _exit(127);
+      files.rlim_cur = options.open_files_limit;
+      if (setrlimit(RLIMIT_NOFILE, &files) != 0) _exit(127);
     }
     alarm(options.time_limit);
     execv(VANTREL_BINARY, argv.data());

@@ -34,12 +34,13 @@ void expect_answers_like_a_scan(region_index& index, const std::vector<pair_reco
   }
 }
 
-// One index rebuilt over a model's numbering (the surfaces 1 to 1000 five
-// times over), parts of it, and scattered ids up to both ends of the range;
-// every rebuild must forget the records before.
+// One index rebuilt over a model's numbering (the surfaces 1 to 1024, a
+// whole number of 64-id words, about five times over), parts of it, and
+// scattered ids up to both ends of the range; every rebuild must forget the
+// records before.
 TEST(region_index, answers_like_a_scan) {
   std::vector<pair_record> model, scattered = {{1, INT32_MIN}, {2, INT32_MAX}, {3, -1}, {4, 1}};
-  for (int k = 0; k < 5000; ++k) model.push_back({k % 7, (k % 1000) + 1});
+  for (int k = 0; k < 5000; ++k) model.push_back({k % 7, (k % 1024) + 1});
   model[10] = {-4, 0};  // surface 0 never answers
   for (int k = 1; k <= 3000; ++k) scattered.push_back({k, k * 700001});
   for (int k = 1; k <= 3000; k += 7) scattered.push_back({-k, k * 700001});  // later: not taken
@@ -48,7 +49,7 @@ TEST(region_index, answers_like_a_scan) {
     scattered.push_back({-k, INT32_MAX - k * 2});
   }
   std::vector<std::int32_t> probes;
-  for (int k = -2; k <= 1002; ++k) probes.push_back(k);
+  for (int k = -2; k <= 1026; ++k) probes.push_back(k);
   for (int k = 1; k <= 3000; ++k) probes.insert(probes.end(), {k * 700001, k * 700001 + 1});
   for (int k = 0; k < 400; ++k) probes.insert(probes.end(), {INT32_MIN + k, INT32_MAX - k});
 
