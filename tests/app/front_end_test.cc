@@ -94,5 +94,49 @@ TEST(front_end, memory_that_runs_out_at_start) {
   }
 }
 
+std::size_t small_requests = 0;
+void* one_small_fails(std::size_t n) {
+  if (n < 256 && small_requests++ == doomed) return nullptr;
+  return std::malloc(n);
+}
+
+// A small request that fails, such as the copy of the output extension,
+// also stops the run with the buffers or the search message, or the run
+// converts in full: it never writes to a file named without its extension.
+TEST(front_end, a_small_request_that_fails_is_no_success) {
+  vantrel_test::temp_dir temp;
+  vantrel_test::write_file(temp / "a.gem", "Node\n1 0\n");
+  const std::string source = temp / "*.gem";
+  const std::string stops[] = {"\nThere is not enough memory for the file buffers.",
+                               "\nThe search for " + source + " could not be completed."};
+  for (const char* option : {"-s", "-z"}) {
+    const char* const convert[] = {"vantrel", option, source.c_str(), nullptr};
+    const std::string converted = "    " + temp / (option[1] == 'z' ? "a.zset" : "a.geo") + "\n";
+    bool done = false;
+    for (std::size_t n = 0; !done && n < 100; ++n) {
+      small_requests = 0;
+      doomed = n;
+      int status = -1;
+      const allocate_fn previous = set_allocator(one_small_fails);
+      const std::string printed = run(convert, 3, status);
+      set_allocator(previous);
+      EXPECT_EQ(status, 0);
+      bool stopped = false;
+      for (const std::string& stop : stops) {
+        stopped =
+            stopped || (printed.size() >= stop.size() &&
+                        printed.compare(printed.size() - stop.size(), stop.size(), stop) == 0);
+      }
+      done = small_requests <= n;
+      EXPECT_TRUE(stopped || printed.find(converted) != std::string::npos)
+          << option << " " << n << ": " << printed;
+      EXPECT_EQ(vantrel_test::read_file(temp / "a."), "") << option << " " << n;
+      std::remove((temp / "a.geo").c_str());
+      std::remove((temp / "a.zset").c_str());
+    }
+    EXPECT_TRUE(done) << option;
+  }
+}
+
 }  // namespace
 }  // namespace vantrel
