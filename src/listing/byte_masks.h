@@ -16,6 +16,11 @@ namespace vantrel {
 // and are what other hosts use.
 constexpr int mask_width = 16;
 
+// The bytes that a mask leaves out, within the 16 bytes of a mask.
+inline std::uint32_t other_bytes(std::uint32_t equal_mask) {
+  return ~equal_mask & ((1u << mask_width) - 1);
+}
+
 namespace portable_masks {
 
 // The bytes equal to c.

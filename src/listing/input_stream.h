@@ -106,7 +106,7 @@ class input_stream {
   // Runs of blanks, the bulk of a listing's indentation, go 16 at a time.
   char* skip_white_space_in_chunk(char* p) const {
     while (end_ - p >= mask_width) {
-      const std::uint32_t other = ~byte_masks::bytes_equal(p, ' ') & ((1u << mask_width) - 1);
+      const std::uint32_t other = other_bytes(byte_masks::bytes_equal(p, ' '));
       if (other == 0) {
         p += mask_width;
         continue;

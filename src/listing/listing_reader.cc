@@ -71,7 +71,7 @@ bool listing_reader::take_leading_numbers(int count, word_ref& first) {
     if (*end != ' ' && *end != '\t') return false;
     const std::uint32_t gap =
         byte_masks::bytes_equal(end, ' ') | byte_masks::bytes_equal(end, '\t');
-    const std::uint32_t rest = ~gap & ((1u << mask_width) - 1);
+    const std::uint32_t rest = other_bytes(gap);
     if (rest == 0) return false;
     char* second = end + byte_masks::lowest_bit(rest);
     if (!starts_with_number(second)) return false;

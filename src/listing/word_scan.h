@@ -65,7 +65,7 @@ inline bool ends_word(char c) {
 // Runs of blanks go 16 bytes at a time.
 inline char* skip_delimiters(char* p) {
   for (;;) {
-    const std::uint32_t other = ~byte_masks::bytes_equal(p, ' ') & ((1u << mask_width) - 1);
+    const std::uint32_t other = other_bytes(byte_masks::bytes_equal(p, ' '));
     if (other == 0) {
       p += mask_width;
       continue;
