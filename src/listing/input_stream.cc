@@ -10,19 +10,21 @@ namespace vantrel {
 input_stream::input_stream(std::size_t chunk_size)
     : chunk_(nullptr), chunk_size_(chunk_size == 0 ? 1 : chunk_size) {
   // Room for a NUL after a last line that fills the chunk, and the padding
-  // behind it; zeroed, so that the scans past a line's end never meet
-  // bytes that were not written.
+  // behind it. Only the bytes behind the data are zeroed, each time the
+  // data ends somewhere new, so that the scans past a line's end never meet
+  // bytes that were not written, while the pages of a chunk that a small
+  // input never reaches are never touched.
   static_assert(chunk_padding >= line_padding, "a line's padding lies in the chunk's room");
-  const std::size_t size = chunk_size_ + 1 + chunk_padding;
-  chunk_ = static_cast<char*>(allocate_storage(size));
-  if (chunk_ != nullptr) std::memset(chunk_, 0, size);
+  chunk_ = static_cast<char*>(allocate_storage(chunk_size_ + 1 + chunk_padding));
   next_ = end_ = chunk_;
+  clear_behind_data();
 }
 
 input_stream::~input_stream() { std::free(chunk_); }
 
 void input_stream::reset_state() {
   next_ = end_ = chunk_;
+  clear_behind_data();
   eof_ = fail_ = bad_ = false;
 }
 
@@ -81,6 +83,7 @@ bool input_stream::pull() {
   std::memmove(chunk_, next_, kept);
   next_ = chunk_;
   end_ = chunk_ + kept;
+  clear_behind_data();
   bool error = false;
   const std::size_t room = chunk_size_ - kept;
   std::size_t n = fill(chunk_ + kept, room, error);
@@ -93,7 +96,12 @@ bool input_stream::pull() {
     return false;
   }
   end_ += n < room ? n : room;
+  clear_behind_data();
   return true;
+}
+
+void input_stream::clear_behind_data() {
+  if (chunk_ != nullptr) std::memset(end_, 0, 1 + chunk_padding);
 }
 
 char* input_stream::take_line(char* spare, std::size_t limit) {

@@ -97,6 +97,8 @@ class input_stream {
   // the stream stays good), or when no byte came (end of file or an error is
   // then indicated; the unread bytes stay).
   bool pull();
+  // Zeroes the NUL's place and the padding behind the buffered data.
+  void clear_behind_data();
   // The C library's white-space class in the C locale: blank, and tab
   // through carriage return (tab, LF, VT, FF, CR).
   static bool is_white_space(char c) {

@@ -1,0 +1,33 @@
+#include "platform/memory.h"
+
+#include <stdlib.h>
+#include <sys/mman.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace vantrel {
+namespace {
+
+// Transparent huge pages on Linux are 2 MiB. Blocks of at least 1 MiB are
+// rounded up to whole huge pages: the rest of the last page is reserved
+// address space, and on a system without them, memory that is never touched.
+constexpr std::size_t huge_page = std::size_t{2} << 20;
+constexpr std::size_t large_block = std::size_t{1} << 20;
+
+}  // namespace
+
+void* allocate_system_storage(std::size_t n) {
+  if (n < large_block) return std::malloc(n);
+  if (n > SIZE_MAX - huge_page) return nullptr;
+  const std::size_t rounded = (n + huge_page - 1) & ~(huge_page - 1);
+  void* block = nullptr;
+  if (posix_memalign(&block, huge_page, rounded) != 0) return nullptr;
+#ifdef MADV_HUGEPAGE
+  // Only advice: where it is refused, the block has ordinary pages.
+  madvise(block, rounded, MADV_HUGEPAGE);
+#endif
+  return block;
+}
+
+}  // namespace vantrel
