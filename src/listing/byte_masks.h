@@ -40,6 +40,16 @@ inline std::uint32_t bytes_up_to_blank(const char* p) {
   return mask;
 }
 
+// The bytes that end a word: blank, tab, LF, CR and NUL.
+inline std::uint32_t bytes_ending_words(const char* p) {
+  std::uint32_t mask = 0;
+  for (int i = 0; i < mask_width; ++i) {
+    const char c = p[i];
+    mask |= std::uint32_t{c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\0'} << i;
+  }
+  return mask;
+}
+
 // The index of the lowest set bit of a mask that is not 0.
 inline int lowest_bit(std::uint32_t mask) {
   int i = 0;
@@ -69,6 +79,17 @@ inline std::uint32_t bytes_up_to_blank(const char* p) {
   const __m128i x = load_16(p);
   return static_cast<std::uint32_t>(
       _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(x, _mm_set1_epi8(0x20)), x)));
+}
+
+inline std::uint32_t bytes_ending_words(const char* p) {
+  const __m128i x = load_16(p);
+  const __m128i blank_or_tab =
+      _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(x, _mm_set1_epi8('\t')));
+  const __m128i feed_or_return =
+      _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('\n')), _mm_cmpeq_epi8(x, _mm_set1_epi8('\r')));
+  const __m128i nul = _mm_cmpeq_epi8(x, _mm_setzero_si128());
+  return static_cast<std::uint32_t>(
+      _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(blank_or_tab, feed_or_return), nul)));
 }
 
 inline int lowest_bit(std::uint32_t mask) { return __builtin_ctz(mask); }

@@ -40,20 +40,48 @@ int listing_reader::split_fields(int first) {
   if (first < 0) first = 0;
   if (first > max_fields) first = max_fields;
   int slot = first;
+  // The fields are found from masks of 16 bytes at a time, one block after
+  // the other, so that finding a field does not wait for the end of the
+  // one before it: in a block, a field starts at a field byte after a
+  // delimiter and ends at the delimiter or NUL after a field byte.
+  char* block = read_pos_;
+  char* start = nullptr;      // the field under way, null between fields
+  std::uint32_t carried = 0;  // 1 when the byte before the block is a field byte
   for (;;) {
-    char* start = skip_delimiters(read_pos_);
-    read_pos_ = start;
-    if (*start == '\0') break;
-    if (slot == max_fields) {
-      // No slot left: the fields after the last slot are ignored, uncut.
-      read_pos_ = start + std::strlen(start);
+    const std::uint32_t nul = byte_masks::bytes_equal(block, '\0');
+    // The bytes up to the NUL that ends the line; those after it are not
+    // part of the line.
+    const std::uint32_t in_line = nul == 0 ? other_bytes(0) : nul ^ (nul - 1);
+    const std::uint32_t inside = other_bytes(byte_masks::bytes_ending_words(block)) & in_line;
+    const std::uint32_t after_inside = ((inside << 1) | carried) & in_line;
+    std::uint32_t starts = inside & ~after_inside;
+    std::uint32_t ends = ~inside & after_inside;
+    carried = inside >> (mask_width - 1);
+    for (;;) {
+      if (start == nullptr) {
+        if (starts == 0) break;
+        start = block + byte_masks::lowest_bit(starts);
+        starts &= starts - 1;
+        if (slot == max_fields) {
+          // No slot left: the fields after the last slot are ignored, uncut.
+          read_pos_ = start + std::strlen(start);
+          field_count_ = slot;
+          return slot - first;
+        }
+      }
+      if (ends == 0) break;  // the field goes on in the next block
+      char* end = block + byte_masks::lowest_bit(ends);
+      ends &= ends - 1;
+      fields_[slot] = start;
+      field_lengths_[slot++] = static_cast<std::int32_t>(end - start);
+      *end = '\0';
+      start = nullptr;
+    }
+    if (nul != 0) {
+      read_pos_ = block + byte_masks::lowest_bit(nul);
       break;
     }
-    fields_[slot] = start;
-    read_pos_ = word_end(start);
-    field_lengths_[slot++] = static_cast<std::int32_t>(read_pos_ - start);
-    if (*read_pos_ == '\0') break;
-    *read_pos_++ = '\0';
+    block += mask_width;
   }
   field_count_ = slot;
   return slot - first;

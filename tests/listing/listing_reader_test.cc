@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,40 @@ TEST(listing_reader, fields) {
   ASSERT_TRUE(reader.read_line());
   EXPECT_EQ(reader.field_count(), 0);
   EXPECT_EQ(fields(0), (lines{"5", "7"}));
+}
+
+// Fields are found 16 bytes at a time: a field may start, end or run
+// through a block's edge, and its end may be the line's own NUL.
+TEST(listing_reader, fields_across_blocks) {
+  const struct {
+    std::string line;
+    lines fields;
+  } rows[] = {
+      {std::string(15, 'a') + " b", {std::string(15, 'a'), "b"}},
+      {std::string(16, 'a') + " b", {std::string(16, 'a'), "b"}},
+      {"z" + std::string(14, ' ') + "ab", {"z", "ab"}},
+      {"z" + std::string(15, ' ') + "ab", {"z", "ab"}},
+      {std::string(40, 'x'), {std::string(40, 'x')}},
+      {"a" + std::string(31, ' ') + "b" + std::string(14, '\t'), {"a", "b"}},
+      // Control bytes other than the delimiters belong to their field.
+      {"1\f2 \v \x01x\r\ry", {"1\f2", "\v", "\x01x", "y"}},
+  };
+  for (const auto& row : rows) {
+    for (int first : {0, 3}) {
+      string_input in(row.line + "\n");
+      listing_reader reader(in);
+      ASSERT_TRUE(reader.read_line());
+      const char* line_end = reader.line() + std::strlen(reader.line());
+      const int count = reader.split_fields(first);
+      lines fields;
+      for (int i = first; i < first + count; ++i) {
+        fields.emplace_back(reader.field(i));
+        EXPECT_EQ(reader.field_length(i), static_cast<std::int32_t>(fields.back().size()));
+      }
+      EXPECT_EQ(fields, row.fields) << row.line;
+      EXPECT_EQ(reader.read_pos(), line_end) << row.line;
+    }
+  }
 }
 
 // A read error ends the lines like the end of the input, but the line that
