@@ -1,9 +1,12 @@
-// Feeds one lookup file to the region table loader, then checks the index
-// built from the loaded records against a plain first-match lookup.
+// Feeds one lookup file to the region table loader, checks the records
+// against those that cutting every line into fields gives, then checks the
+// index built from them against a plain first-match lookup.
 #include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/region_table.h"
 #include "fuzz_check.h"
@@ -11,10 +14,40 @@
 #include "listing/listing_reader.h"
 #include "support/pair_array.h"
 #include "support/region_index.h"
+#include "support/str_ref.h"
 #include "test_support/string_streams.h"
 
 using namespace vantrel;
 using namespace vantrel_test;
+
+namespace {
+
+// The records of a lookup file read the plain way: every line cut into
+// fields, the first two read with to_int; a first line "NUM ..." is no
+// record, nor a line whose surface is 0.
+std::vector<std::pair<std::int32_t, std::int32_t>> plain_records(const std::string& text) {
+  string_input input(text, text.size());
+  listing_reader reader(input);
+  std::vector<std::pair<std::int32_t, std::int32_t>> records;
+  reader.read_line();
+  int fields = reader.split_fields(0);
+  bool more = true;
+  if (fields >= 1 && str_ref(reader.field(0)).equals("NUM")) {
+    more = reader.read_line_numeric() != -1;
+    fields = reader.split_fields(0);
+  }
+  for (;;) {
+    if (fields >= 2) {
+      const std::int32_t surface = str_ref(reader.field(1)).to_int();
+      if (surface != 0) records.emplace_back(str_ref(reader.field(0)).to_int(), surface);
+    }
+    if (!more) return records;
+    more = reader.read_line_numeric() != -1;
+    fields = reader.split_fields(0);
+  }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // One chunk of the whole file: the default chunk would cost more than the run.
@@ -23,6 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   pair_array table(16);
   const std::int32_t count = read_region_records(reader, table);
   fuzz_check(count >= 0 && count <= table.size(), "the records stored fit the table");
+  const auto plain = plain_records(std::string(reinterpret_cast<const char*>(data), size));
+  fuzz_check(static_cast<std::size_t>(count) == plain.size(), "as many records as the fields give");
+  for (std::int32_t k = 0; k < count; ++k) {
+    fuzz_check(table.at(k).region_id == plain[k].first && table.at(k).surface_id == plain[k].second,
+               "each record holds the ids its fields give");
+  }
 
   // The first record of each surface, in load order, gives its region.
   std::map<std::int32_t, std::int32_t> first_region;

@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "app/run_context.h"
 #include "listing/listing_reader.h"
+#include "listing/word_scan.h"
 #include "support/pair_array.h"
 #include "support/str_ref.h"
 
@@ -18,18 +19,64 @@ std::int32_t field_value(const listing_reader& reader, int i) {
   return str_ref(reader.field(i)).to_int();
 }
 
+// The ids of a line already cut into fields: false with fewer than two.
+bool ids_of_fields(const listing_reader& reader, std::int32_t& region, std::int32_t& surface) {
+  if (reader.field_count() < 2) return false;
+  region = field_value(reader, 0);
+  surface = field_value(reader, 1);
+  return true;
+}
+
+// Reads a run of one to nine digits at p, which no further digit follows,
+// into `value` and moves p past it; false, changing nothing, otherwise.
+bool read_digits(const char*& p, std::int32_t& value) {
+  std::int32_t v = 0;
+  int n = 0;
+  for (; n < 9; ++n) {
+    const unsigned digit = static_cast<unsigned char>(p[n]) - unsigned{'0'};
+    if (digit > 9) break;
+    v = v * 10 + static_cast<std::int32_t>(digit);
+  }
+  if (n == 0 || static_cast<unsigned char>(p[n]) - unsigned{'0'} <= 9) return false;
+  value = v;
+  p += n;
+  return true;
+}
+
+// The ids of the current line, from its read position. The usual record,
+// two runs of digits with blanks or tabs between them, is read in one pass,
+// giving what the fields and to_int give; any other line is cut into
+// fields. False when the line has fewer than two fields.
+bool ids_of_line(listing_reader& reader, std::int32_t& region, std::int32_t& surface) {
+  const char* p = reader.read_pos();
+  std::int32_t first = 0;
+  std::int32_t second = 0;
+  if (read_digits(p, first) && (*p == ' ' || *p == '\t')) {
+    while (*p == ' ' || *p == '\t') ++p;
+    if (read_digits(p, second) && ends_word(*p)) {
+      region = first;
+      surface = second;
+      return true;
+    }
+  }
+  reader.split_fields(0);
+  return ids_of_fields(reader, region, surface);
+}
+
 }  // namespace
 
 std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
   reader.read_line();
-  int fields = reader.split_fields(0);
+  const int fields = reader.split_fields(0);
   // Whether the input can hold a further line after the current one.
   bool more = true;
+  // Whether the current line is cut into fields already.
+  bool cut = true;
   std::int32_t capacity = default_capacity;
   if (fields >= 1 && str_ref(reader.field(0)).equals("NUM")) {
     if (fields >= 2) capacity = field_value(reader, 1);
     more = reader.read_line_numeric() != -1;
-    fields = reader.split_fields(0);
+    cut = false;
   }
   if (capacity < 0) capacity = 0;
   if (capacity > max_first_block) capacity = max_first_block;
@@ -39,21 +86,22 @@ std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
   for (;;) {
     // A last line without a line feed is still a record: the read that
     // delivers it already reports the end of the input.
-    if (fields >= 2) {
-      const std::int32_t surface = field_value(reader, 1);
-      if (surface != 0) {
-        if (count == table.size()) {
-          const std::int32_t grown = count < 8 ? 16 : count + count / 2;
-          if (!table.resize(grown)) return -1;
-        }
-        table.at(count).region_id = field_value(reader, 0);
-        table.at(count).surface_id = surface;
-        ++count;
+    std::int32_t region = 0;
+    std::int32_t surface = 0;
+    const bool record =
+        cut ? ids_of_fields(reader, region, surface) : ids_of_line(reader, region, surface);
+    if (record && surface != 0) {
+      if (count == table.size()) {
+        const std::int32_t grown = count < 8 ? 16 : count + count / 2;
+        if (!table.resize(grown)) return -1;
       }
+      table.at(count).region_id = region;
+      table.at(count).surface_id = surface;
+      ++count;
     }
     if (!more) break;
     more = reader.read_line_numeric() != -1;
-    fields = reader.split_fields(0);
+    cut = false;
   }
   return count;
 }

@@ -3,13 +3,65 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/run_context.h"
+#include "listing/listing_reader.h"
+#include "support/pair_array.h"
 #include "test_support/failing_allocation.h"
 #include "test_support/files.h"
+#include "test_support/string_streams.h"
 
 namespace vantrel {
 namespace {
+
+using records = std::vector<std::pair<std::int32_t, std::int32_t>>;
+
+records read_table(const std::string& text) {
+  vantrel_test::string_input input(text);
+  listing_reader reader(input);
+  pair_array table(16);
+  const std::int32_t count = read_region_records(reader, table);
+  records result;
+  for (std::int32_t k = 0; k < count; ++k) {
+    result.emplace_back(table.at(k).region_id, table.at(k).surface_id);
+  }
+  return result;
+}
+
+// Plain records of digits are read in one pass; every other form of a line
+// is cut into fields, and both give what to_int gives for the first two.
+TEST(region_table, every_form_of_record_line) {
+  EXPECT_EQ(read_table("NUM 9\n"
+                       "1 10\n"
+                       "2\t \t20\r\n"
+                       "123456789 987654321\n"
+                       "3 0030 x\n"
+                       "+4 40\n"
+                       "5 -50\n"
+                       "6 1234567890\n"
+                       "7 99999999999\n"
+                       "8 9x\n"
+                       "9x 90\n"
+                       "10 0\n"
+                       "11\n"
+                       "12 120"),
+            (records{{1, 10},
+                     {2, 20},
+                     {123456789, 987654321},
+                     {3, 30},
+                     {4, 40},
+                     {5, -50},
+                     {6, 1234567890},
+                     {7, INT32_MAX},
+                     {8, 9},
+                     {9, 90},
+                     {12, 120}}));
+  // Without "NUM", the first line is a record too.
+  EXPECT_EQ(read_table("1 10\n2 20\n"), (records{{1, 10}, {2, 20}}));
+  EXPECT_EQ(read_table("NUM\n"), records{});
+}
 
 // A table that loads but whose index does not fit in memory is refused
 // with the same message as a table that does not fit.
