@@ -29,8 +29,15 @@ bool output_file::close() {
 }
 
 bool output_file::deliver(const char* data, std::size_t n) {
-  return file_ != nullptr && std::fwrite(data, 1, n, file_) == n;
+  if (file_ == nullptr) return false;
+  if (!delivered_) {
+    delivered_ = true;
+    return std::fwrite(data, 1, n, file_) == n;
+  }
+  return writer_.write(file_, data, n);
 }
+
+bool output_file::settle() { return writer_.finish(); }
 
 bool output_file::open_with(bool append) {
   if (file_ != nullptr) close();
@@ -46,6 +53,7 @@ bool output_file::open_with(bool append) {
   // The stream buffers already; without a second buffer in the C library a
   // write error such as a full disk is reported by the delivery that meets it.
   std::setvbuf(file_, nullptr, _IONBF, 0);
+  delivered_ = false;
   return true;
 }
 

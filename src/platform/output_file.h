@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "platform/background_writer.h"
 #include "support/dyn_buffer.h"
 #include "support/output_stream.h"
 
@@ -10,7 +11,9 @@ namespace vantrel {
 
 // A write-only text file: an output_stream over the file named by
 // file_name. Line feeds are stored as CR LF on every platform, so a file
-// written on Linux is byte-identical to one written on Windows.
+// written on Linux is byte-identical to one written on Windows. A file
+// larger than the stream's buffer is written behind, on a second thread,
+// while the next buffer fills; flush() and close() wait for it.
 class output_file : public output_stream {
  public:
   output_file();
@@ -31,11 +34,17 @@ class output_file : public output_stream {
 
  protected:
   bool deliver(const char* data, std::size_t n) override;
+  bool settle() override;
 
  private:
   bool open_with(bool append);
 
   std::FILE* file_ = nullptr;
+  // Whether the open file has had a delivery: the first is written at
+  // once, so that a file of one buffer, the common small one, never waits
+  // on the other thread.
+  bool delivered_ = false;
+  background_writer writer_{max_reserve};
 };
 
 }  // namespace vantrel

@@ -56,6 +56,8 @@ void output_stream::end_line() {
 
 bool output_stream::flush() {
   drain();
+  // Also after a failure: nothing may still be on its way once this returns.
+  if (!settle()) failed_ = true;
   return !failed_;
 }
 

@@ -46,7 +46,8 @@ class output_stream {
   output_stream& write_int(std::int32_t v);
   // Writes a line feed, then flushes.
   void end_line();
-  // Hands the buffered bytes to the destination. Returns !failed().
+  // Hands the buffered bytes to the destination and waits until it has
+  // stored everything delivered. Returns !failed().
   bool flush();
 
   bool failed() const { return failed_; }
@@ -58,6 +59,10 @@ class output_stream {
   // Receives translated bytes. Returns false when they could not all be
   // stored; the stream is then failed.
   virtual bool deliver(const char* data, std::size_t n) = 0;
+  // Called by every flush() after the last delivery: a destination that
+  // stores deliveries after deliver() has returned waits for them here.
+  // Returns false when one of them failed.
+  virtual bool settle() { return true; }
   // Drops buffered bytes and clears the failed state, for reuse on the next
   // destination; a stream without its buffer stays failed.
   void reset_state();

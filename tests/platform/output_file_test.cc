@@ -36,6 +36,35 @@ TEST(output_file, file_after_file) {
   EXPECT_EQ("pending\r\n", vantrel_test::read_file(dir / "b.geo"));
 }
 
+// A file of many buffers, written behind while the next buffer fills,
+// holds every byte in order, file after file; so does one written without
+// storage for the copy behind.
+TEST(output_file, large_files_are_written_whole) {
+  vantrel_test::temp_dir dir;
+  std::string text;
+  for (int i = 0; text.size() < 3 * output_stream::max_reserve; ++i) {
+    text += "SELPIC,ND," + std::to_string(i) + ";\n";
+  }
+  std::string stored;
+  for (char c : text) stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  output_file out;
+  for (const std::string& name : {dir / "a.geo", dir / "b.geo"}) {
+    out.file_name.assign(name.c_str());
+    ASSERT_TRUE(out.open());
+    out.write(text.c_str());
+    EXPECT_TRUE(out.close());
+    EXPECT_EQ(stored, vantrel_test::read_file(name));
+  }
+  out.file_name.assign((dir / "c.geo").c_str());
+  ASSERT_TRUE(out.open());
+  {
+    const vantrel_test::failing_allocation no_storage;
+    for (std::size_t i = 0; i < text.size(); i += 1000) out.write(text.substr(i, 1000).c_str());
+    EXPECT_TRUE(out.close());
+  }
+  EXPECT_EQ(stored, vantrel_test::read_file(dir / "c.geo"));
+}
+
 // Without its stream buffer no file is created or emptied.
 TEST(output_file, without_its_buffer_touches_no_file) {
   vantrel_test::temp_dir dir;
