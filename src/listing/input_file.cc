@@ -4,7 +4,7 @@
 
 namespace vantrel {
 
-input_file::input_file() = default;
+input_file::input_file() { allow_reading_ahead(); }
 
 input_file::~input_file() { close(); }
 
@@ -28,6 +28,7 @@ bool input_file::open() {
 
 void input_file::close() {
   if (file_ != nullptr) {
+    stop_reading_ahead();
     std::fclose(file_);
     file_ = nullptr;
   }

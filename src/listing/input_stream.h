@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "listing/byte_masks.h"
+#include "platform/background_task.h"
 
 namespace vantrel {
 
@@ -14,7 +15,7 @@ namespace vantrel {
 // at a time, so no call per character reaches the concrete stream.
 class input_stream {
  public:
-  static constexpr std::size_t default_chunk_size = 256 * 1024;
+  static constexpr std::size_t default_chunk_size = 1024 * 1024;
 
   // Reads the input in chunks of up to `chunk_size` bytes (at least 1) into
   // one buffer allocated here for the stream's whole life. Without that
@@ -83,6 +84,16 @@ class input_stream {
   virtual std::size_t fill(char* buffer, std::size_t capacity, bool& error) = 0;
   // Forgets buffered bytes and clears every indication.
   void reset_state();
+  // Lets the stream read ahead: once a fill() has taken all the room it
+  // was given, the next chunk is filled on a second thread while the
+  // caller works through this one. fill() then runs on that thread, one
+  // call at a time; a stream that allows this must call
+  // stop_reading_ahead() before fill() can no longer be called, in its
+  // destructor at the latest.
+  void allow_reading_ahead() { may_read_ahead_ = true; }
+  // Waits for a fill() under way on the second thread and drops what it
+  // brings.
+  void stop_reading_ahead();
 
   bool eof_ = false;
   bool fail_ = false;
@@ -97,6 +108,20 @@ class input_stream {
   // the stream stays good), or when no byte came (end of file or an error is
   // then indicated; the unread bytes stay).
   bool pull();
+  // pull() when the next chunk has been read ahead: the unread bytes go in
+  // front of it, in its headroom, and it becomes the chunk.
+  bool take_chunk_read_ahead(std::size_t kept);
+  // Starts filling the other chunk on the second thread.
+  void read_ahead();
+  static void fill_ahead(void* self);
+  // The room before a chunk for the unread bytes that a chunk read ahead
+  // takes in front of its own: more than the longest line that the reader
+  // takes in place.
+  static constexpr std::size_t headroom = 4096;
+  // A chunk's storage: the headroom, the chunk, a NUL and the padding.
+  // Returns the chunk's start, or null.
+  char* allocate_chunk();
+  static void free_chunk(char* chunk);
   // Zeroes the NUL's place and the padding behind the buffered data.
   void clear_behind_data();
   // The C library's white-space class in the C locale: blank, and tab
@@ -140,6 +165,14 @@ class input_stream {
   std::size_t chunk_size_;
   char* next_;
   char* end_;
+  // The second chunk, filled ahead; null until it is first needed.
+  char* ahead_ = nullptr;
+  std::size_t ahead_count_ = 0;  // bytes it received
+  bool ahead_error_ = false;     // its fill() reported an error
+  bool ahead_pending_ = false;   // a fill of it was handed to the thread
+  bool may_read_ahead_ = false;
+  bool ahead_unavailable_ = false;  // its storage could not be had
+  background_task filler_;
 };
 
 }  // namespace vantrel

@@ -36,16 +36,15 @@ class failing_input : public input_stream {
 using taken = std::tuple<std::string, bool, bool, bool>;
 
 taken copied(input_stream& in, std::size_t limit = 1019) {
-  char out[1100];
-  std::memset(out, 'z', sizeof out);
+  std::string out(limit + 1, 'z');
   in.skip_white_space();
-  in.get_line(out, limit);
-  return {out, in.eof(), in.fail(), in.bad()};
+  in.get_line(&out[0], limit);
+  return {out.c_str(), in.eof(), in.fail(), in.bad()};
 }
 
 taken in_place(input_stream& in, std::size_t limit = 1019) {
-  char spare[1100];
-  const char* line = in.next_line(spare, limit);
+  std::string spare(limit + 1, 'z');
+  const char* line = in.next_line(&spare[0], limit);
   return {line, in.eof(), in.fail(), in.bad()};
 }
 
@@ -90,6 +89,29 @@ TEST(input_stream, lines_in_place_equal_copied_lines) {
   }
 }
 
+// A stream that reads ahead gives the lines of one that does not, with the
+// unread bytes of a chunk carried in front of the next one, also when they
+// outgrow the room there (a line longer than any the reader takes in place).
+TEST(input_stream, reading_ahead_gives_the_same_lines) {
+  const std::string text = " 1 2\n" + std::string(1500, 'a') + "\n\n b\r\n" +
+                           std::string(9000, 'c') + "\n" + std::string(40, 'd') + "\nlast";
+  for (std::size_t chunk : {1, 3, 64, 1019, 4096, 6000, 7000, 20000}) {
+    for (std::size_t limit : {1019, 8000}) {
+      string_input plain(text, chunk), ahead(text, chunk);
+      ahead.read_ahead();
+      for (int n = 0; n < 12; ++n) {
+        ASSERT_EQ(in_place(ahead, limit), copied(plain, limit))
+            << "chunk " << chunk << " limit " << limit << " line " << n;
+      }
+    }
+  }
+  // Without storage for the second chunk, every chunk is read at once.
+  string_input plain(text, 64), ahead(text, 64);
+  ahead.read_ahead();
+  const vantrel_test::failing_allocation no_storage;
+  for (int n = 0; n < 12; ++n) ASSERT_EQ(in_place(ahead), copied(plain)) << n;
+}
+
 // The blank skip goes 8 bytes at a time while 8 remain in the chunk. Here
 // runs of blanks end at every offset of a chunk, with the line they begin
 // in the next one, and the input ends in blanks: in its last, shorter chunk
@@ -129,10 +151,13 @@ TEST(input_stream, without_its_buffer_reads_nothing) {
 TEST(input_stream, read_error_in_the_middle) {
   for (std::size_t chunk : {3, 4096}) {
     string_input a("1 2\n3 4\n567\n", chunk, 10), b("1 2\n3 4\n567\n", chunk, 10);
+    string_input c("1 2\n3 4\n567\n", chunk, 10);
+    c.read_ahead();
     for (const taken& line : {taken{"1 2", false, false, false}, taken{"3 4", false, false, false},
                               taken{"56", false, false, true}, taken{"", false, true, true}}) {
       EXPECT_EQ(copied(a), line) << chunk;
       EXPECT_EQ(in_place(b), line) << chunk;
+      EXPECT_EQ(in_place(c), line) << chunk;
     }
   }
 }

@@ -8,6 +8,8 @@ namespace vantrel_test {
 string_input::string_input(std::string text, std::size_t chunk_size, std::size_t error_at)
     : input_stream(chunk_size), text_(std::move(text)), error_at_(error_at) {}
 
+string_input::~string_input() { stop_reading_ahead(); }
+
 std::size_t string_input::fill(char* buffer, std::size_t capacity, bool& error) {
   if (pos_ >= error_at_) {
     error = true;

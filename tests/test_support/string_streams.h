@@ -12,13 +12,18 @@ namespace vantrel_test {
 // An input_stream over a string, for tests, fuzzing and benchmarks. A small
 // `chunk_size` moves the refill boundaries into the middle of lines; with
 // `error_at` the read that would deliver the byte at that offset fails
-// instead, as a disk error would.
+// instead, as a disk error would. With read_ahead() it reads ahead on a
+// second thread, as a file does.
 class string_input : public vantrel::input_stream {
  public:
   static constexpr std::size_t no_error = static_cast<std::size_t>(-1);
 
   explicit string_input(std::string text, std::size_t chunk_size = default_chunk_size,
                         std::size_t error_at = no_error);
+  ~string_input() override;
+
+  // Lets the stream read ahead from here on.
+  void read_ahead() { allow_reading_ahead(); }
 
  protected:
   std::size_t fill(char* buffer, std::size_t capacity, bool& error) override;
