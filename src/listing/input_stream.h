@@ -18,8 +18,9 @@ class input_stream {
   static constexpr std::size_t default_chunk_size = 1024 * 1024;
 
   // Reads the input in chunks of up to `chunk_size` bytes (at least 1) into
-  // one buffer allocated here for the stream's whole life. Without that
-  // buffer the stream reads nothing and shows an error.
+  // a buffer allocated here for the stream's whole life; a stream that reads
+  // ahead takes a second one when it first does. Without the first buffer
+  // the stream reads nothing and shows an error.
   explicit input_stream(std::size_t chunk_size = default_chunk_size);
   virtual ~input_stream();
   input_stream(const input_stream&) = delete;
@@ -104,9 +105,10 @@ class input_stream {
   // of file or an error indicated, when no byte came.
   bool refill();
   // Moves the unread bytes to the start of the buffer and reads more behind
-  // them. Returns false when the buffer has no room left (nothing changes,
-  // the stream stays good), or when no byte came (end of file or an error is
-  // then indicated; the unread bytes stay).
+  // them, or puts them in front of the chunk read ahead. Returns false when
+  // the buffer has no room left (nothing changes, the stream stays good), or
+  // when no byte came (end of file or an error is then indicated; the unread
+  // bytes stay).
   bool pull();
   // pull() when the next chunk has been read ahead: the unread bytes go in
   // front of it, in its headroom, and it becomes the chunk.
