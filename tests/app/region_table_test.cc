@@ -63,6 +63,16 @@ TEST(region_table, every_form_of_record_line) {
   EXPECT_EQ(read_table("NUM\n"), records{});
 }
 
+// A table whose first block of records cannot be had loads nothing, and
+// says so, instead of passing for an empty table.
+TEST(region_table, records_without_storage) {
+  vantrel_test::string_input input("NUM 3\n1 10\n");
+  listing_reader reader(input);
+  pair_array table(0);
+  const vantrel_test::failing_allocation no_storage;
+  EXPECT_EQ(read_region_records(reader, table), -1);
+}
+
 // A table that loads but whose index does not fit in memory is refused
 // with the same message as a table that does not fit.
 TEST(region_table, an_index_that_does_not_fit) {

@@ -54,6 +54,17 @@ TEST(output_stream, writes_across_the_buffer_boundary) {
     out.put('\n');
     ASSERT_EQ(filler + "x\r\ny\r\n\r\n-42x;\r\nSELPIC,7;\r\n\r\n", out.str()) << fill;
   }
+  // The longest short write that doubles, every byte a line feed, with any
+  // room left before the buffer's end.
+  const std::string feeds(32, '\n');
+  std::string stored_feeds;
+  for (char c : feeds) stored_feeds += {'\r', c};
+  for (std::size_t fill = buffer_bytes - 70; fill <= buffer_bytes; ++fill) {
+    string_output out;
+    const std::string filler(fill, 'a');
+    out.write(filler.data(), filler.size()).write(feeds.data(), feeds.size());
+    ASSERT_EQ(filler + stored_feeds, out.str()) << fill;
+  }
   std::string input, expected;
   for (std::size_t i = 0; input.size() < 3 * buffer_bytes; ++i) {
     const std::string piece(i % 97, static_cast<char>('a' + i % 26));
