@@ -111,14 +111,7 @@ bool input_stream::pull() {
   bool error = false;
   const std::size_t room = chunk_size_ - kept;
   std::size_t n = fill(chunk_ + kept, room, error);
-  if (error) {
-    bad_ = true;
-    return false;
-  }
-  if (n == 0) {
-    eof_ = true;
-    return false;
-  }
+  if (!bytes_came(n, error)) return false;
   end_ += n < room ? n : room;
   clear_behind_data();
   // A fill that took all its room is no small input: the next chunk is
@@ -130,14 +123,7 @@ bool input_stream::pull() {
 bool input_stream::take_chunk_read_ahead(std::size_t kept) {
   filler_.wait();
   ahead_pending_ = false;
-  if (ahead_error_) {
-    bad_ = true;
-    return false;
-  }
-  if (ahead_count_ == 0) {
-    eof_ = true;
-    return false;
-  }
+  if (!bytes_came(ahead_count_, ahead_error_)) return false;
   char* const next_chunk = ahead_;
   std::memcpy(next_chunk - kept, next_, kept);
   ahead_ = chunk_;
@@ -166,6 +152,16 @@ void input_stream::fill_ahead(void* self) {
   const std::size_t n = stream->fill(stream->ahead_, stream->chunk_size_, error);
   stream->ahead_count_ = n < stream->chunk_size_ ? n : stream->chunk_size_;
   stream->ahead_error_ = error;
+}
+
+bool input_stream::bytes_came(std::size_t n, bool error) {
+  // A failed fill counts as a failure whatever it delivered.
+  if (error) {
+    bad_ = true;
+    return false;
+  }
+  if (n == 0) eof_ = true;
+  return n != 0;
 }
 
 void input_stream::clear_behind_data() {

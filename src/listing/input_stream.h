@@ -124,6 +124,9 @@ class input_stream {
   // Returns the chunk's start, or null.
   char* allocate_chunk();
   static void free_chunk(char* chunk);
+  // The outcome of a fill that delivered n bytes: false, with an error or
+  // the end of file indicated, when it failed or brought nothing.
+  bool bytes_came(std::size_t n, bool error);
   // Zeroes the NUL's place and the padding behind the buffered data.
   void clear_behind_data();
   // The C library's white-space class in the C locale: blank, and tab
