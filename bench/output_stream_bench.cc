@@ -51,19 +51,6 @@ void BM_write_displacement_records(benchmark::State& state) {
 }
 BENCHMARK(BM_write_displacement_records);
 
-// The region number of a -r record.
-void BM_write_int(benchmark::State& state) {
-  null_output out;
-  std::int32_t v = 0;
-  for (auto _ : state) {
-    out.write_int(v);
-    v += 7919;
-  }
-  out.flush();
-  state.SetBytesProcessed(static_cast<std::int64_t>(out.delivered()));
-}
-BENCHMARK(BM_write_int);
-
 // A long text of 20-byte lines, translated in bulk.
 void BM_write_long_text(benchmark::State& state) {
   std::string text;

@@ -4,6 +4,7 @@
 #include "app/run_context.h"
 #include "listing/listing_reader.h"
 #include "listing/word_scan.h"
+#include "support/decimal.h"
 #include "support/pair_array.h"
 #include "support/str_ref.h"
 
@@ -27,26 +28,21 @@ bool ids_of_fields(const listing_reader& reader, std::int32_t& region, std::int3
   return true;
 }
 
-// Reads a run of one to nine digits at p, which no further digit follows,
-// into `value` and moves p past it; false, changing nothing, otherwise.
+// Reads a run of one to seven digits at p, which no further digit follows,
+// into `value` and moves p past it; false, changing nothing, otherwise. The
+// line's padding makes the 8 bytes at p readable.
 bool read_digits(const char*& p, std::int32_t& value) {
-  std::int32_t v = 0;
-  int n = 0;
-  for (; n < 9; ++n) {
-    const unsigned digit = static_cast<unsigned char>(p[n]) - unsigned{'0'};
-    if (digit > 9) break;
-    v = v * 10 + static_cast<std::int32_t>(digit);
-  }
-  if (n == 0 || static_cast<unsigned char>(p[n]) - unsigned{'0'} <= 9) return false;
-  value = v;
-  p += n;
+  const digit_run run = read_digit_run(p);
+  if (run.length == 0 || run.length == 8) return false;
+  value = run.value;
+  p += run.length;
   return true;
 }
 
 // The ids of the current line, from its read position. The usual record,
-// two runs of digits with blanks or tabs between them, is read in one pass,
-// giving what the fields and to_int give; any other line is cut into
-// fields. False when the line has fewer than two fields.
+// two runs of up to seven digits with blanks or tabs between them, is read
+// in one pass, giving what the fields and to_int give; any other line is
+// cut into fields. False when the line has fewer than two fields.
 bool ids_of_line(listing_reader& reader, std::int32_t& region, std::int32_t& surface) {
   const char* p = reader.read_pos();
   std::int32_t first = 0;

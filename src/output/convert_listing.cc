@@ -7,6 +7,7 @@
 #include "listing/pattern_index.h"
 #include "listing/word_scan.h"
 #include "output/run_mode.h"
+#include "support/decimal.h"
 #include "support/output_stream.h"
 #include "support/region_index.h"
 #include "support/str_ref.h"
@@ -35,9 +36,9 @@ const char* const component_labels[6] = {",UX,", ",UY,", ",UZ,", ",RX,", ",RY,",
 // feed; line_end() adds the stored line end.
 class record {
  public:
-  // The longest record: literal pieces of less than 32 bytes, an id (a
-  // capture) and a value (a word of a line), and the bytes that copy_word
-  // may write past the last word.
+  // The longest record: literal pieces and numbers of less than 32 bytes,
+  // an id (a capture) and a value (a word of a line), and the bytes that
+  // copy_word may write past the last word.
   static constexpr std::size_t max_size =
       32 + line_pattern::capture_size + listing_reader::buffer_size + word_scan_padding;
   static_assert(max_size <= output_stream::max_reserve, "a record fits the stream's buffer");
@@ -57,6 +58,10 @@ class record {
     end_ = copy_word(end_, word, n);
     return *this;
   }
+  record& add_int(std::int32_t v) {
+    end_ = write_decimal(end_, v);
+    return *this;
+  }
   template <std::size_t n>
   record& add(const char (&literal)[n]) {
     return add(literal, n - 1);
@@ -69,6 +74,14 @@ class record {
   output_stream& out_;
   char* end_;
 };
+
+// The surface id of a data line's first word, which is followed by the
+// line's padding. Ids of up to seven digits are read in place.
+std::int32_t surface_id(const char* id) {
+  const digit_run run = read_digit_run(id);
+  if (run.length > 0 && run.length < 8) return run.value;
+  return str_ref(id).to_int();
+}
 
 class converter {
  public:
@@ -161,8 +174,8 @@ void converter::on_data_line(const char* id, std::size_t id_size) {
 void converter::write_selection(const char* id, std::size_t id_size) {
   if ((settings_.run_mode & MODE_REGION_LOOKUP) && header_ == surface_header) {
     std::int32_t found = 0;
-    if (settings_.regions != nullptr && settings_.regions->find(str_ref(id).to_int(), found)) {
-      out_.write("SELPIC,RG,").write_int(found).write(",\n");
+    if (settings_.regions != nullptr && settings_.regions->find(surface_id(id), found)) {
+      record(out_).add("SELPIC,RG,").add_int(found).add(",").line_end().commit();
     }
     // A region 0 answer still selects the surface itself.
     if (found != 0) return;

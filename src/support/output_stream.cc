@@ -32,23 +32,6 @@ output_stream& output_stream::write_long(const char* data, std::size_t n) {
   return *this;
 }
 
-output_stream& output_stream::write_int(std::int32_t v) {
-  char digits[12];
-  char* const end = digits + sizeof digits;
-  char* p = end;
-  // The magnitude is taken in unsigned arithmetic so INT32_MIN needs no
-  // special case.
-  std::uint32_t magnitude =
-      v < 0 ? 0u - static_cast<std::uint32_t>(v) : static_cast<std::uint32_t>(v);
-  do {
-    *--p = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  if (v < 0) *--p = '-';
-  append_raw(p, static_cast<std::size_t>(end - p));
-  return *this;
-}
-
 void output_stream::end_line() {
   put('\n');
   flush();

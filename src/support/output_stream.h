@@ -2,7 +2,6 @@
 #define VANTREL_SUPPORT_OUTPUT_STREAM_H
 
 #include <cstddef>
-#include <cstdint>
 #include <cstring>
 
 namespace vantrel {
@@ -42,8 +41,6 @@ class output_stream {
     return buffer_ + used_;
   }
   void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_); }
-  // Writes v in decimal, with a leading '-' when negative.
-  output_stream& write_int(std::int32_t v);
   // Writes a line feed, then flushes.
   void end_line();
   // Hands the buffered bytes to the destination and waits until it has

@@ -23,7 +23,7 @@ TEST(output_file, file_after_file) {
       out.file_name.assign(name.c_str());
       EXPECT_EQ(out.open_at_end(), opens);
       EXPECT_EQ(out.failed(), !opens);
-      out.write("x;\n").write_int(-7);
+      out.write("x;\n").write("-7");
       EXPECT_EQ(out.flush(), opens);
       EXPECT_EQ(out.close(), opens);
       EXPECT_FALSE(out.close());
