@@ -33,7 +33,7 @@ bool ids_of_fields(const listing_reader& reader, std::int32_t& region, std::int3
 // line's padding makes the 8 bytes at p readable.
 bool read_digits(const char*& p, std::int32_t& value) {
   const digit_run run = read_digit_run(p);
-  if (run.length == 0 || run.length == 8) return false;
+  if (!run.has_value()) return false;
   value = run.value;
   p += run.length;
   return true;

@@ -79,7 +79,7 @@ class record {
 // line's padding. Ids of up to seven digits are read in place.
 std::int32_t surface_id(const char* id) {
   const digit_run run = read_digit_run(id);
-  if (run.length > 0 && run.length < 8) return run.value;
+  if (run.has_value()) return run.value;
   return str_ref(id).to_int();
 }
 

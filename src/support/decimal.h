@@ -12,6 +12,8 @@ namespace vantrel {
 struct digit_run {
   std::int32_t value = 0;  // the value of the run when it is 1 to 7 digits long
   int length = 0;          // the run's length, 8 when the 8 bytes are all digits
+
+  bool has_value() const { return length > 0 && length < 8; }
 };
 
 // The 8 bytes at p as a number, p[0] lowest, on any host: compilers make
