@@ -48,7 +48,6 @@ int run_front_end(int argc, const char* const* argv) {
   context.search.end();
   context.listing_input.close();
   context.command_output.close();
-  context.lookup_input.close();
   std::fflush(stdout);
   return 0;
 }

@@ -103,7 +103,7 @@ std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
 }
 
 bool load_region_table(run_context& context) {
-  input_file& lookup = context.lookup_input;
+  input_file& lookup = context.listing_input;
   lookup.file_name.assign(context.args.lookup_name);
   const char* name = lookup.file_name.c_str();
   if (!lookup.open()) {
@@ -113,12 +113,15 @@ bool load_region_table(run_context& context) {
   // The records are needed only until the index is built from them.
   pair_array records(16);
   const std::int32_t count = read_region_records(lookup.reader(), records);
+  // The read error shows only while the file is still open.
+  const bool read_completely = !lookup.bad();
+  lookup.close();
   if (count < 0 || !context.regions.build(records, count)) {
     print_too_many_records(name);
     return false;
   }
   // A table cut short by a read error would select the wrong regions.
-  if (lookup.bad()) {
+  if (!read_completely) {
     print_not_read(name);
     return false;
   }

@@ -15,8 +15,10 @@ namespace vantrel {
 // still open is closed by its destructor.
 struct run_context {
   output_file command_output;
+  // The listings, and before them the lookup file of -r, which is read
+  // whole and closed before the first listing opens: both use the same
+  // buffers.
   input_file listing_input;
-  input_file lookup_input;
   // The current match's bare name without its last extension.
   dyn_buffer file_stem{256};
   // The Source's directory part, and the current match named with it, so
