@@ -1,6 +1,9 @@
 // Feeds one lookup file to the region table loader, checks the records
 // against those that cutting every line into fields gives, then checks the
-// index built from them against a plain first-match lookup.
+// index built from them against a plain first-match lookup. The first byte
+// picks the size of the input stream's chunks (0 for one chunk of the whole
+// file), to move the records that the loader takes straight from a chunk
+// against its end; the rest is the file.
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -50,13 +53,16 @@ std::vector<std::pair<std::int32_t, std::int32_t>> plain_records(const std::stri
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // One chunk of the whole file: the default chunk would cost more than the run.
-  string_input input(std::string(reinterpret_cast<const char*>(data), size), size);
+  if (size == 0) return 0;
+  const std::size_t chunk = data[0];
+  const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+  // The default chunk would cost more than the run.
+  string_input input(text, chunk == 0 ? text.size() : chunk);
   listing_reader reader(input);
   pair_array table(16);
   const std::int32_t count = read_region_records(reader, table);
   fuzz_check(count >= 0 && count <= table.size(), "the records stored fit the table");
-  const auto plain = plain_records(std::string(reinterpret_cast<const char*>(data), size));
+  const auto plain = plain_records(text);
   fuzz_check(static_cast<std::size_t>(count) == plain.size(), "as many records as the fields give");
   for (std::int32_t k = 0; k < count; ++k) {
     fuzz_check(table.at(k).region_id == plain[k].first && table.at(k).surface_id == plain[k].second,

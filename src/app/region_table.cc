@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "app/run_context.h"
+#include "listing/input_stream.h"
 #include "listing/listing_reader.h"
 #include "listing/word_scan.h"
 #include "support/decimal.h"
@@ -59,6 +60,51 @@ bool ids_of_line(listing_reader& reader, std::int32_t& region, std::int32_t& sur
   return ids_of_fields(reader, region, surface);
 }
 
+// The usual record taken straight from the stream's unread bytes, when its
+// line lies whole among them: two runs of one to seven digits with blanks or
+// tabs between them, then LF or CR LF. Gives the ids that ids_of_line gives
+// for the line after read_line_numeric; false, taking nothing, for any other
+// line.
+bool take_plain_record(input_stream& stream, std::int32_t& region, std::int32_t& surface) {
+  // The record is at most `longest` bytes, so every byte that it and the
+  // digit runs (8 bytes from their start) look at is one of the unread.
+  constexpr std::ptrdiff_t longest = 32;
+  if (stream.unread_size() < 2 * longest) return false;
+  const char* const start = stream.unread();
+  const char* p = start;
+  const digit_run first = read_digit_run(p);
+  if (!first.has_value()) return false;
+  p += first.length;
+  if (*p != ' ' && *p != '\t') return false;
+  do {
+    if (++p - start >= longest - 10) return false;
+  } while (*p == ' ' || *p == '\t');
+  const digit_run second = read_digit_run(p);
+  if (!second.has_value()) return false;
+  p += second.length;
+  if (*p == '\r') ++p;
+  if (*p != '\n') return false;
+  stream.skip_unread(static_cast<std::size_t>(p + 1 - start));
+  region = first.value;
+  surface = second.value;
+  return true;
+}
+
+// Stores a record of a surface (none for surface 0), growing the table when
+// it is full. False when it cannot grow.
+bool store_record(pair_array& table, std::int32_t& count, std::int32_t region,
+                  std::int32_t surface) {
+  if (surface == 0) return true;
+  if (count == table.size()) {
+    const std::int32_t grown = count < 8 ? 16 : count + count / 2;
+    if (!table.resize(grown)) return false;
+  }
+  table.at(count).region_id = region;
+  table.at(count).surface_id = surface;
+  ++count;
+  return true;
+}
+
 }  // namespace
 
 std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
@@ -86,16 +132,12 @@ std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
     std::int32_t surface = 0;
     const bool record =
         cut ? ids_of_fields(reader, region, surface) : ids_of_line(reader, region, surface);
-    if (record && surface != 0) {
-      if (count == table.size()) {
-        const std::int32_t grown = count < 8 ? 16 : count + count / 2;
-        if (!table.resize(grown)) return -1;
-      }
-      table.at(count).region_id = region;
-      table.at(count).surface_id = surface;
-      ++count;
-    }
+    if (record && !store_record(table, count, region, surface)) return -1;
     if (!more) break;
+    // Most records are taken without the reader's work on each line.
+    while (take_plain_record(reader.stream(), region, surface)) {
+      if (!store_record(table, count, region, surface)) return -1;
+    }
     more = reader.read_line_numeric() != -1;
     cut = false;
   }

@@ -74,6 +74,15 @@ class input_stream {
     return next_line_general(spare, limit);
   }
 
+  // The bytes of the chunk that no read has taken yet, for a reader that
+  // recognises a whole record among them: unread_size() bytes from
+  // unread(), followed by line_padding readable bytes. None while the stream
+  // shows an indication.
+  const char* unread() const { return next_; }
+  std::size_t unread_size() const { return good() ? static_cast<std::size_t>(end_ - next_) : 0; }
+  // Takes n of the unread bytes, n <= unread_size().
+  void skip_unread(std::size_t n) { next_ += n; }
+
   // Readable bytes that every line of take_line has after its NUL.
   static constexpr std::size_t line_padding = 16;
   // The chunk's room behind its end, for the scans that read whole blocks.

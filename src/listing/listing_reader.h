@@ -68,6 +68,8 @@ class listing_reader {
   // classify_line does, starts like a number.
   bool first_word_is_number() const;
 
+  // The stream the lines come from.
+  input_stream& stream() { return stream_; }
   const char* line() const { return line_; }
   const char* read_pos() const { return read_pos_; }
   std::int32_t field_count() const { return field_count_; }
