@@ -67,7 +67,8 @@ TEST(region_table, every_form_of_record_line) {
 // Most records are taken straight from the input's chunk, the rest line by
 // line; which way a record goes, and where the chunks end, changes no id.
 TEST(region_table, records_across_chunk_ends) {
-  const char* const gaps[] = {" ", "\t", " \t  ", "                    ", "                         "};
+  const char* const gaps[] = {" ", "\t", " \t  ", "                    ",
+                              "                         "};
   const char* const ends[] = {"\n", "\r\n", " x\n", "\t\n", "\r\r\n"};
   std::string text = "NUM 5000\n";
   records expected;
