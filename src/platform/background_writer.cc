@@ -1,25 +1,16 @@
 #include "platform/background_writer.h"
 
-#include <cstdlib>
 #include <cstring>
-
-#include "support/allocation.h"
 
 namespace vantrel {
 
-background_writer::background_writer(std::size_t block_size) : block_size_(block_size) {}
+background_writer::background_writer(char* copy, std::size_t block_size)
+    : block_size_(block_size), block_(copy) {}
 
-background_writer::~background_writer() {
-  task_.wait();
-  std::free(block_);
-}
+background_writer::~background_writer() { task_.wait(); }
 
 bool background_writer::write(std::FILE* file, const char* data, std::size_t n) {
   task_.wait();
-  if (block_ == nullptr && !no_copy_ && n <= block_size_) {
-    block_ = static_cast<char*>(allocate_storage(block_size_));
-    no_copy_ = block_ == nullptr;
-  }
   const bool earlier = !failed_;
   if (block_ != nullptr && n <= block_size_) {
     std::memcpy(block_, data, n);

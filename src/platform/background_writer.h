@@ -15,9 +15,10 @@ namespace vantrel {
 // had, write() writes the block itself, before it returns.
 class background_writer {
  public:
-  // Blocks of up to `block_size` bytes are written behind; larger ones are
-  // written at once.
-  explicit background_writer(std::size_t block_size);
+  // Blocks of up to `block_size` bytes are copied into `copy`, which has
+  // that room and outlives the writer, and written behind; larger ones, and
+  // every block when `copy` is null, are written at once.
+  background_writer(char* copy, std::size_t block_size);
   ~background_writer();
   background_writer(const background_writer&) = delete;
   background_writer& operator=(const background_writer&) = delete;
@@ -35,11 +36,10 @@ class background_writer {
 
   const std::size_t block_size_;
   background_task task_;
-  char* block_ = nullptr;  // the copy being written
-  std::size_t size_ = 0;   // its length
+  char* const block_;     // the copy being written
+  std::size_t size_ = 0;  // its length
   std::FILE* file_ = nullptr;
   bool failed_ = false;
-  bool no_copy_ = false;  // the copy's storage could not be had
 };
 
 }  // namespace vantrel

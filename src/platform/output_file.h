@@ -44,7 +44,7 @@ class output_file : public output_stream {
   // once, so that a file of one buffer, the common small one, never waits
   // on the other thread.
   bool delivered_ = false;
-  background_writer writer_{max_reserve};
+  background_writer writer_{spare_block(), max_reserve};
 };
 
 }  // namespace vantrel

@@ -12,8 +12,8 @@ namespace {
 // Small and large blocks alike hold every byte asked for and go back with
 // std::free, which is how every owner in the program releases them.
 TEST(memory, blocks_hold_what_was_asked_and_are_freed_with_free) {
-  for (std::size_t n : {std::size_t{1}, std::size_t{4096}, (std::size_t{1} << 20) - 1,
-                        std::size_t{1} << 20, (std::size_t{3} << 20) + 7}) {
+  for (std::size_t n : {std::size_t{1}, std::size_t{4096}, (std::size_t{1} << 18) - 1,
+                        std::size_t{1} << 18, std::size_t{1} << 20, (std::size_t{3} << 20) + 7}) {
     auto* block = static_cast<unsigned char*>(allocate_system_storage(n));
     ASSERT_NE(nullptr, block) << n;
     std::memset(block, 0xa5, n);
