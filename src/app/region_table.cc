@@ -29,64 +29,64 @@ bool ids_of_fields(const listing_reader& reader, std::int32_t& region, std::int3
   return true;
 }
 
-// Reads a run of one to seven digits at p, which no further digit follows,
-// into `value` and moves p past it; false, changing nothing, otherwise. The
-// line's padding makes the 8 bytes at p readable.
-bool read_digits(const char*& p, std::int32_t& value) {
-  const digit_run run = read_digit_run(p);
-  if (!run.has_value()) return false;
-  value = run.value;
-  p += run.length;
-  return true;
+// The usual record: two runs of one to seven digits at p with blanks or
+// tabs between them, the whole pair shorter than longest_pair bytes.
+// Returns the end of the second run and stores the two values, or returns
+// null for any other text. Every byte it looks at lies within pair_reach
+// bytes of p, which must be readable. Inline: the loader's loop calls it
+// for every record.
+constexpr std::ptrdiff_t longest_pair = 22;
+constexpr std::size_t pair_reach = 32;
+inline const char* read_plain_pair(const char* p, std::int32_t& first, std::int32_t& second) {
+  const char* const start = p;
+  const digit_run one = read_digit_run(p);
+  if (!one.has_value()) return nullptr;
+  p += one.length;
+  if (*p != ' ' && *p != '\t') return nullptr;
+  do {
+    if (++p - start >= longest_pair) return nullptr;
+  } while (*p == ' ' || *p == '\t');
+  const digit_run two = read_digit_run(p);
+  if (!two.has_value()) return nullptr;
+  first = one.value;
+  second = two.value;
+  return p + two.length;
 }
 
-// The ids of the current line, from its read position. The usual record,
-// two runs of up to seven digits with blanks or tabs between them, is read
-// in one pass, giving what the fields and to_int give; any other line is
-// cut into fields. False when the line has fewer than two fields.
+// The ids of the current line, from its read position. The usual record is
+// read in one pass, giving what the fields and to_int give; any other line
+// is cut into fields. False when the line has fewer than two fields.
 bool ids_of_line(listing_reader& reader, std::int32_t& region, std::int32_t& surface) {
-  const char* p = reader.read_pos();
   std::int32_t first = 0;
   std::int32_t second = 0;
-  if (read_digits(p, first) && (*p == ' ' || *p == '\t')) {
-    while (*p == ' ' || *p == '\t') ++p;
-    if (read_digits(p, second) && ends_word(*p)) {
-      region = first;
-      surface = second;
-      return true;
-    }
+  const char* end = read_plain_pair(reader.read_pos(), first, second);
+  if (end != nullptr && ends_word(*end)) {
+    region = first;
+    surface = second;
+    return true;
   }
   reader.split_fields(0);
   return ids_of_fields(reader, region, surface);
 }
 
 // The usual record taken straight from the stream's unread bytes, when its
-// line lies whole among them: two runs of one to seven digits with blanks or
-// tabs between them, then LF or CR LF. Gives the ids that ids_of_line gives
-// for the line after read_line_numeric; false, taking nothing, for any other
-// line.
+// line lies whole among them, ending in LF or CR LF. Gives the ids that
+// ids_of_line gives for the line after read_line_numeric; false, taking
+// nothing, for any other line.
 bool take_plain_record(input_stream& stream, std::int32_t& region, std::int32_t& surface) {
-  // The record is at most `longest` bytes, so every byte that it and the
-  // digit runs (8 bytes from their start) look at is one of the unread.
-  constexpr std::ptrdiff_t longest = 32;
-  if (stream.unread_size() < 2 * longest) return false;
+  // The pair and its line end, and every byte read_plain_pair looks at, are
+  // among the unread bytes.
+  if (stream.unread_size() < pair_reach) return false;
   const char* const start = stream.unread();
-  const char* p = start;
-  const digit_run first = read_digit_run(p);
-  if (!first.has_value()) return false;
-  p += first.length;
-  if (*p != ' ' && *p != '\t') return false;
-  do {
-    if (++p - start >= longest - 10) return false;
-  } while (*p == ' ' || *p == '\t');
-  const digit_run second = read_digit_run(p);
-  if (!second.has_value()) return false;
-  p += second.length;
+  std::int32_t first = 0;
+  std::int32_t second = 0;
+  const char* p = read_plain_pair(start, first, second);
+  if (p == nullptr) return false;
   if (*p == '\r') ++p;
   if (*p != '\n') return false;
   stream.skip_unread(static_cast<std::size_t>(p + 1 - start));
-  region = first.value;
-  surface = second.value;
+  region = first;
+  surface = second;
   return true;
 }
 
