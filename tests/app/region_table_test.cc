@@ -59,6 +59,9 @@ TEST(region_table, every_form_of_record_line) {
                      {8, 9},
                      {9, 90},
                      {12, 120}}));
+  // A line of column titles after the count is passed over, and the
+  // records after it are read.
+  EXPECT_EQ(read_table("NUM 2\nregion surface\n1 10\n2 20\n"), (records{{1, 10}, {2, 20}}));
   // Without "NUM", the first line is a record too.
   EXPECT_EQ(read_table("1 10\n2 20\n"), (records{{1, 10}, {2, 20}}));
   EXPECT_EQ(read_table("NUM\n"), records{});
@@ -102,6 +105,21 @@ TEST(region_table, records_without_storage) {
   pair_array table(0);
   const vantrel_test::failing_allocation no_storage;
   EXPECT_EQ(read_region_records(reader, table), -1);
+}
+
+// A table that outgrows its announced count and then finds no room to grow
+// fails as a whole, instead of passing for the records it held.
+TEST(region_table, records_that_cannot_grow) {
+  std::string text = "NUM 2\n";
+  for (int k = 1; k <= 100; ++k) text += std::to_string(k) + " " + std::to_string(k) + "\n";
+  for (const std::size_t chunk : {std::size_t{16}, text.size()}) {
+    vantrel_test::string_input input(text, chunk);
+    listing_reader reader(input);
+    pair_array table(0);
+    // Room for the first block of 2 records, not for the 16 after it.
+    const auto memory = vantrel_test::failing_allocation::over(2 * sizeof(pair_record));
+    EXPECT_EQ(read_region_records(reader, table), -1) << "chunks of " << chunk;
+  }
 }
 
 // A table that loads but whose index does not fit in memory is refused
