@@ -29,8 +29,9 @@ const char* const list_script[] = {
 
 // Bytes that must not reach the batch file inside a name: a line break
 // would start a line of its own and a ';' would end the command, so either
-// could add commands to a file that cosmos runs.
-constexpr char unsafe_name_bytes[] = "\r\n;";
+// could add commands to a file that cosmos runs; a ',' would split the
+// argument, so that FILE or LISTLOG would take another file.
+constexpr char unsafe_name_bytes[] = "\r\n;,";
 
 enum class check { none_is_batch, one_is_batch, search_failed };
 
@@ -104,7 +105,9 @@ void run_batch_list(run_context& context) {
       continue;
     }
     context.take_match();
-    if (std::strpbrk(bare, unsafe_name_bytes) != nullptr) {
+    // The name is written with its folder part, and the listing's name is
+    // that name with another extension: checking it checks both.
+    if (std::strpbrk(context.match_name.c_str(), unsafe_name_bytes) != nullptr) {
       print_unsafe_name(context.match_name.c_str(), batch_name);
       continue;
     }
