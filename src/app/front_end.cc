@@ -1,7 +1,5 @@
 #include "app/front_end.h"
 
-#include <cstdio>
-
 #include "app/messages.h"
 #include "app/run_context.h"
 #include "app/runs.h"
@@ -9,7 +7,10 @@
 
 namespace vantrel {
 
-int run_front_end(int argc, const char* const* argv) {
+namespace {
+
+// The run itself; returns its exit code before the messages are ended.
+int run_command_line(int argc, const char* const* argv) {
   if (argc <= 1) {
     print_usage();
     return 0;
@@ -48,8 +49,21 @@ int run_front_end(int argc, const char* const* argv) {
   context.search.end();
   context.listing_input.close();
   context.command_output.close();
-  std::fflush(stdout);
   return 0;
+}
+
+}  // namespace
+
+int run_front_end(int argc, const char* const* argv) {
+  const int status = run_command_line(argc, argv);
+  // The files are complete whatever became of the messages, but a caller
+  // that could not be told what happened must not take the run for a
+  // success.
+  if (const int failure = end_messages()) {
+    print_output_failure(failure);
+    return messages_lost_status;
+  }
+  return status;
 }
 
 }  // namespace vantrel

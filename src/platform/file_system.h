@@ -32,6 +32,13 @@ bool same_entry(const char* a, const char* b);
 // system drops.
 bool same_name(const char* a, const char* b);
 
+// Makes sure that standard input, output and error are open, putting the
+// null device on each one that is closed, so that no file opened later
+// takes its place and receives what is meant for the console. Returns
+// false when standard output was closed: nothing written to it can reach
+// anybody.
+bool open_standard_streams();
+
 // Makes the process go on when a write meets a closed pipe or a file-size
 // limit: the write then fails and reports it, instead of a signal ending the
 // process. Harmless where there are no such signals.

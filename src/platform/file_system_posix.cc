@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -39,6 +40,32 @@ bool same_file(const char* a, const char* b) {
 }
 
 bool same_name(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
+
+namespace {
+
+// Puts something on the closed descriptor fd, which is the lowest one free:
+// the null device, or where there is none (a root without /dev) one end of
+// a pipe, which takes no file's place either.
+bool occupy(int fd) {
+  const int null = open("/dev/null", O_RDWR);
+  if (null >= 0) return null == fd || (close(null), false);
+  int ends[2];
+  if (pipe(ends) != 0) return false;
+  if (ends[1] > 2) close(ends[1]);
+  return ends[0] == fd;
+}
+
+}  // namespace
+
+bool open_standard_streams() {
+  bool output_open = true;
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    if (fd == 1) output_open = false;
+    if (!occupy(fd)) break;
+  }
+  return output_open;
+}
 
 void keep_running_on_write_signals() {
   std::signal(SIGPIPE, SIG_IGN);

@@ -87,6 +87,12 @@ bool same_name(const char* a, const char* b) {
   return CompareStringOrdinal(wide_a, length_a, wide_b, length_b, TRUE) == CSTR_EQUAL;
 }
 
+// The C runtime keeps descriptors 0, 1 and 2 for the standard streams even
+// when the process was started without them, so no file opened later takes
+// their place; writing to a missing standard output fails, and that failure
+// is reported like any other.
+bool open_standard_streams() { return true; }
+
 void keep_running_on_write_signals() {}
 
 }  // namespace vantrel
