@@ -29,7 +29,8 @@ int run_command_line(int argc, const char* const* argv) {
       break;
   }
   const char* source = context.args.source_arg;
-  if (!context.has_buffers()) {
+  if (!context.has_buffers() ||
+      !context.command_output.file_name.assign(context.args.dest_name).complete()) {
     print_no_buffers();
   } else if (!context.search.begin(source)) {
     if (context.search.failed()) {
@@ -37,13 +38,10 @@ int run_command_line(int argc, const char* const* argv) {
     } else {
       print_not_found(source);
     }
+  } else if (context.args.run_mode == MODE_BATCH_LIST) {
+    run_batch_list(context);
   } else {
-    context.command_output.file_name.assign(context.args.dest_name);
-    if (context.args.run_mode == MODE_BATCH_LIST) {
-      run_batch_list(context);
-    } else {
-      run_conversion(context);
-    }
+    run_conversion(context);
   }
 
   context.search.end();

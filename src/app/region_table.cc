@@ -142,7 +142,10 @@ std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
 
 bool load_region_table(run_context& context) {
   input_file& lookup = context.listing_input;
-  lookup.file_name.assign(context.args.lookup_name);
+  if (!lookup.file_name.assign(context.args.lookup_name).complete()) {
+    print_no_buffers();
+    return false;
+  }
   const char* name = lookup.file_name.c_str();
   if (!lookup.open()) {
     print_will_not_open(name);

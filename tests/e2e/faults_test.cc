@@ -61,6 +61,13 @@ TEST(faults, fifo_is_refused_without_waiting) {
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_EQ(result.output, banner() + "\nfifo.txt will not open.  Make sure it's closed.");
   EXPECT_FALSE(file_exists(dir / "z.geo"));
+  // Nobody reads the FIFO as a destination or a batch file either.
+  result = run_vantrel(dir.path(), {"-s", "z.gem", "fifo.txt"}, quick);
+  EXPECT_EQ(result.output, banner() + "\nfifo.txt will not open.  Make sure it's closed.");
+  write_file(dir / "a.geo", node_records);
+  result = run_vantrel(dir.path(), {"-ffifo.txt", "*.geo"}, quick);
+  EXPECT_EQ(result.output, banner() + "\nfifo.txt will not open.  Make sure it's closed.");
+  EXPECT_FALSE(file_exists(dir / "vantrel123xyz.ses"));
 }
 
 // Losing the console does not end the batch: every conversion, and the
@@ -179,6 +186,29 @@ TEST(faults, listing_script_by_any_name) {
       }
       std::remove(script.c_str());
     }
+  }
+}
+
+// A hard link is the file it links, so it is caught as well as any other
+// spelling: neither the listing script nor the batch file may be a match,
+// and nothing is emptied or created when one is.
+TEST(faults, hard_links_to_a_match_under_f) {
+  temp_dir dir;
+  const std::string selections = "SELPIC,ND,1;\r\n";
+  write_file(dir / "a.geo", selections);
+  for (const char* linked : {"vantrel123xyz.ses", "conv.cmd"}) {
+    ASSERT_EQ(link((dir / "a.geo").c_str(), (dir / linked).c_str()), 0);
+    const program_result result = run_vantrel(dir.path(), {"-fconv.cmd", "*.geo"});
+    EXPECT_EQ(result.output,
+              banner() + "\n" + linked + " is one of the matched files; nothing was written.");
+    EXPECT_EQ(read_file(dir / "a.geo"), selections) << linked;
+    EXPECT_EQ(read_file(dir / linked), selections) << linked;
+    for (const char* other : {"vantrel123xyz.ses", "conv.cmd"}) {
+      if (std::string(other) != linked) {
+        EXPECT_FALSE(file_exists(dir / other)) << linked;
+      }
+    }
+    std::remove((dir / linked).c_str());
   }
 }
 
