@@ -57,6 +57,11 @@ step convert_match(run_context& context, conversion_settings settings) {
     print_will_not_open(source);
     return step::stop;
   }
+  if (listing.is_utf16()) {
+    listing.close();
+    print_utf16_skipped(source);
+    return step::next;
+  }
   if (!destination.open_at_end()) {
     print_will_not_open(destination_name);
     return step::stop;

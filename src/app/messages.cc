@@ -116,6 +116,16 @@ void print_unusable_name(const char* source) {
   keep_first_failure();
 }
 
+void print_utf16_skipped(const char* source) {
+  std::printf("%s was skipped: it is UTF-16 text; save it as UTF-8 or ANSI text.\n", source);
+  keep_first_failure();
+}
+
+void print_utf16(const char* name) {
+  std::printf("\n%s is UTF-16 text; save it as UTF-8 or ANSI text.", name);
+  keep_first_failure();
+}
+
 void print_will_not_open(const char* name) {
   std::printf("\n%s will not open.  Make sure it's closed.", name);
   keep_first_failure();

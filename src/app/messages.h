@@ -35,6 +35,9 @@ void print_unsafe_name(const char* source, const char* file);
 // A match whose name the system cannot spell in its code page; the batch
 // goes on.
 void print_unusable_name(const char* source);
+// A match that is UTF-16 text, which the reader cannot take apart; the
+// batch goes on.
+void print_utf16_skipped(const char* source);
 
 // A file that could not be opened; the batch ends.
 void print_will_not_open(const char* name);
@@ -42,6 +45,8 @@ void print_will_not_open(const char* name);
 void print_not_read(const char* name);
 // A destination whose writing failed (a full disk); the batch ends.
 void print_not_written(const char* name);
+// A lookup file that is UTF-16 text; nothing is converted.
+void print_utf16(const char* name);
 // A lookup file whose table or index does not fit in memory; nothing is
 // converted.
 void print_too_many_records(const char* name);

@@ -151,6 +151,11 @@ bool load_region_table(run_context& context) {
     print_will_not_open(name);
     return false;
   }
+  if (lookup.is_utf16()) {
+    lookup.close();
+    print_utf16(name);
+    return false;
+  }
   // The records are needed only until the index is built from them.
   pair_array records(16);
   const std::int32_t count = read_region_records(lookup.reader(), records);

@@ -1,5 +1,7 @@
 #include "listing/input_file.h"
 
+#include <cstring>
+
 #include "platform/file_system.h"
 
 namespace vantrel {
@@ -24,7 +26,32 @@ bool input_file::open() {
   // would only add a copy.
   std::setvbuf(file_, nullptr, _IONBF, 0);
   reset_state();
+  take_encoding();
   return true;
+}
+
+void input_file::take_encoding() {
+  utf16_ = false;
+  carriage_returns_end_lines_ = false;
+  char head[4096];
+  const std::size_t n = std::fread(head, 1, sizeof head, file_);
+  if (n == 0 && std::ferror(file_)) {
+    bad_ = true;  // reported like any read error
+    return;
+  }
+  const auto byte = [&head](std::size_t i) { return static_cast<unsigned char>(head[i]); };
+  long text_start = 0;
+  if (n >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) {
+    text_start = 3;
+  } else if (n >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) ||
+                        (byte(0) == 0xFE && byte(1) == 0xFF) || byte(0) == 0 || byte(1) == 0)) {
+    utf16_ = true;
+  }
+  // Files that end their lines in CR alone (old Macintosh text) would
+  // otherwise be one long line, cut into pieces at arbitrary places.
+  carriage_returns_end_lines_ =
+      std::memchr(head, '\r', n) != nullptr && std::memchr(head, '\n', n) == nullptr;
+  if (std::fseek(file_, text_start, SEEK_SET) != 0) bad_ = true;
 }
 
 void input_file::close() {
@@ -42,6 +69,11 @@ std::size_t input_file::fill(char* buffer, std::size_t capacity, bool& error) {
   // Bytes read before an error are delivered; the error shows on the next
   // call, which reads nothing.
   if (n == 0 && std::ferror(file_)) error = true;
+  if (carriage_returns_end_lines_) {
+    for (char* p = buffer; (p = static_cast<char*>(std::memchr(p, '\r', n - (p - buffer))));) {
+      *p++ = '\n';
+    }
+  }
   return n;
 }
 

@@ -20,7 +20,16 @@ class input_file : public input_stream {
   // stream's indications are cleared. Returns false, leaving the stream
   // failed, when it does not open, is a directory, or a file is already
   // open. Opening resets nothing in the reader.
+  //
+  // The text is read as it is stored, but for how its start tells it was
+  // written: a UTF-8 byte-order mark is passed over, and in a file whose
+  // lines end in a carriage return alone (no line feed among its first
+  // bytes) every carriage return is read as a line feed.
   bool open();
+  // True when the open file is UTF-16 text (it begins with a byte-order
+  // mark of UTF-16, or with a NUL in one of its first two bytes), which the
+  // reader cannot take apart: it should be refused.
+  bool is_utf16() const { return utf16_; }
   // Closes the file (if open) and clears the stream's indications and
   // buffered bytes, so the object can be opened on the next file.
   void close();
@@ -33,7 +42,13 @@ class input_file : public input_stream {
   std::size_t fill(char* buffer, std::size_t capacity, bool& error) override;
 
  private:
+  // Looks at the first bytes of the file just opened, and puts the read
+  // position where the text begins.
+  void take_encoding();
+
   std::FILE* file_ = nullptr;
+  bool utf16_ = false;
+  bool carriage_returns_end_lines_ = false;
   listing_reader reader_{*this};
 };
 

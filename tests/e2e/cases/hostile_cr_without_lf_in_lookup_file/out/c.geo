@@ -1,2 +1,2 @@
-SELPIC,SF,101;
+SELPIC,RG,3,
 

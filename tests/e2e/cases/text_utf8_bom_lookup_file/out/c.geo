@@ -1,0 +1,3 @@
+SELPIC,RG,3,
+SELPIC,SF,3;
+
