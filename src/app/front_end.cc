@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "app/messages.h"
 #include "app/run_context.h"
 #include "app/runs.h"
@@ -9,7 +10,29 @@
 
 namespace vantrel {
 
+namespace {
+
+// The exit code after answering --help or --version: as in GNU tools, 1
+// when the answer could not be written (a full disk, a closed pipe).
+int answered() {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+  print_answer_not_written();
+  return 1;
+}
+
+}  // namespace
+
 int run_front_end(int argc, const char* const* argv) {
+  switch (find_query(argc, argv)) {
+    case command_line::query::help:
+      print_usage();
+      return answered();
+    case command_line::query::version:
+      print_version();
+      return answered();
+    case command_line::query::none:
+      break;
+  }
   if (argc <= 1) {
     print_usage();
     return 0;
