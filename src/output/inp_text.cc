@@ -88,7 +88,11 @@ bool is_inp_number(const char* value, std::size_t n) {
   std::memcpy(text, value, n);
   text[n] = '\0';
   const double magnitude = std::fabs(std::strtod(text, nullptr));
-  return magnitude == 0 || (magnitude >= 1e-300 && magnitude <= 1e300);
+  // A zero is written with zero digits only; anything else that reads as 0
+  // is too small for the solvers.
+  const std::size_t mantissa_end = std::strcspn(text, "Ee");
+  const bool zero = std::strspn(text, "+-.0") >= mantissa_end;
+  return zero || (magnitude >= 1e-300 && magnitude <= 1e300);
 }
 
 std::size_t comment_text(const char* name, char* out, std::size_t capacity) {
