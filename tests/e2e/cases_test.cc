@@ -85,8 +85,8 @@ TEST_P(cases, match_expected_output_and_files) {
   std::string output = result.output;
   // Every run with arguments prints the banner first, but the answers to
   // --help, -h and --version.
-  const bool question = args.size() == 1 && (args[0] == "--help" || args[0] == "-h" ||
-                                             args[0] == "--version");
+  const bool question =
+      args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "--version");
   if (!args.empty() && !question) {
     EXPECT_EQ(output.substr(0, banner().size()), banner()) << "the banner does not come first";
     output.erase(0, banner().size());
