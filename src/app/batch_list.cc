@@ -29,26 +29,76 @@ const char* const list_script[] = {
 
 // Bytes that must not reach the batch file inside a name: a line break
 // would start a line of its own and a ';' would end the command, so either
-// could add commands to a file that cosmos runs.
-constexpr char unsafe_name_bytes[] = "\r\n;";
+// could add commands to a file that cosmos runs; a ',' would split the
+// argument, so that FILE or LISTLOG would take another file.
+constexpr char unsafe_name_bytes[] = "\r\n;,";
 
-enum class check { none_is_batch, one_is_batch, search_failed };
+enum class check { none_is_written, script_is_a_match, batch_is_a_match, no_memory, search_failed };
 
-// Compares every match with the batch file by identity, before the batch
-// file is emptied, then puts the search back on its first match.
-check find_batch_among_matches(run_context& context, const char* batch_name) {
+// Compares every match with the two files that are about to be written, by
+// identity, then puts the search back on its first match.
+check find_written_among_matches(run_context& context, const file_identity& script,
+                                 const file_identity& batch) {
   do {
-    context.take_match();
-    if (same_file(context.match_name.c_str(), batch_name)) return check::one_is_batch;
+    if (!context.take_match()) return check::no_memory;
+    file_identity match;
+    if (identity_of(context.match_name.c_str(), match)) {
+      if (match == batch) return check::batch_is_a_match;
+      if (match == script) return check::script_is_a_match;
+    }
   } while (context.search.next());
   if (context.search.failed() || !context.search.rewind()) return check::search_failed;
-  return check::none_is_batch;
+  return check::none_is_written;
+}
+
+// Closes a file opened to be written that will not be, and removes it if
+// the open made it: the run then leaves nothing behind.
+void give_up(output_file& file) {
+  file.close();
+  if (file.created()) remove_file(file.file_name.c_str());
+}
+
+// Opens both files without emptying them and makes sure that neither is the
+// other or one of the matches, however it is reached: through links, other
+// spellings, or links that only now lead somewhere. Prints why and returns
+// false, having emptied and written nothing, when they may not be written.
+bool open_both(run_context& context, output_file& script, output_file& batch) {
+  const char* batch_name = batch.file_name.c_str();
+  if (!script.open_kept()) {
+    print_will_not_open(list_script_name);
+    return false;
+  }
+  if (!batch.open_kept()) {
+    print_will_not_open(batch_name);
+    give_up(script);
+    return false;
+  }
+  file_identity script_identity;
+  file_identity batch_identity;
+  check found = check::none_is_written;
+  if (!script.identity(script_identity)) {
+    print_will_not_open(list_script_name);
+  } else if (!batch.identity(batch_identity)) {
+    print_will_not_open(batch_name);
+  } else if (script_identity == batch_identity) {
+    // The batch file would replace the script and then run itself.
+    print_batch_is_list_script(batch_name);
+  } else {
+    found = find_written_among_matches(context, script_identity, batch_identity);
+    if (found == check::none_is_written) return true;
+    if (found == check::batch_is_a_match) print_batch_is_a_match(batch_name);
+    if (found == check::script_is_a_match) print_batch_is_a_match(list_script_name);
+    if (found == check::no_memory) print_no_buffers();
+    if (found == check::search_failed) print_search_failed(context.args.source_arg);
+  }
+  give_up(batch);
+  give_up(script);
+  return false;
 }
 
 bool write_list_script(output_file& out) {
-  out.file_name.assign(list_script_name);
-  if (!out.open()) {
-    print_will_not_open(list_script_name);
+  if (!out.empty()) {
+    print_not_written(list_script_name);
     return false;
   }
   for (const char* line : list_script) out.write(line);
@@ -72,29 +122,20 @@ void write_batch_lines(output_file& out, const run_context& context) {
 
 void run_batch_list(run_context& context) {
   output_file& out = context.command_output;
+  output_file script;
   const char* batch_name = context.args.dest_name;
-  // Writing the batch file over the script would lose the script, and the
-  // batch file would then run itself.
-  if (same_entry(batch_name, list_script_name)) {
-    print_batch_is_list_script(batch_name);
+  if (!script.has_buffer() || !script.file_name.assign(list_script_name).complete() ||
+      !out.file_name.assign(batch_name).complete()) {
+    print_no_buffers();
     return;
   }
-  // Emptying a selection file for the batch file would lose it.
-  switch (find_batch_among_matches(context, batch_name)) {
-    case check::one_is_batch:
-      print_batch_is_a_match(batch_name);
-      return;
-    case check::search_failed:
-      print_search_failed(context.args.source_arg);
-      return;
-    case check::none_is_batch:
-      break;
+  if (!open_both(context, script, out)) return;
+  if (!write_list_script(script)) {
+    give_up(out);
+    return;
   }
-  if (!write_list_script(out)) return;
-
-  out.file_name.assign(batch_name);
-  if (!out.open()) {
-    print_will_not_open(batch_name);
+  if (!out.empty()) {
+    print_not_written(batch_name);
     return;
   }
   do {
@@ -103,8 +144,13 @@ void run_batch_list(run_context& context) {
       print_unusable_name(bare);
       continue;
     }
-    context.take_match();
-    if (std::strpbrk(bare, unsafe_name_bytes) != nullptr) {
+    if (!context.take_match()) {
+      print_no_buffers();
+      break;
+    }
+    // The name is written with its folder part, and the listing's name is
+    // that name with another extension: checking it checks both.
+    if (std::strpbrk(context.match_name.c_str(), unsafe_name_bytes) != nullptr) {
       print_unsafe_name(context.match_name.c_str(), batch_name);
       continue;
     }

@@ -24,8 +24,12 @@ step convert_match(run_context& context, conversion_settings settings) {
     print_unusable_name(context.search.name());
     return step::next;
   }
-  context.take_match();
-  listing.file_name.assign(context.match_name.c_str());
+  // A name that memory ran out for could name some other file: the run
+  // stops before anything is opened under it.
+  if (!context.take_match() || !listing.file_name.assign(context.match_name.c_str()).complete()) {
+    print_no_buffers();
+    return step::stop;
+  }
   const char* source = listing.file_name.c_str();
   settings.file_stem = context.file_stem.c_str();
   if (!context.args.dest_given) {
@@ -33,6 +37,10 @@ step convert_match(run_context& context, conversion_settings settings) {
         .append(context.file_stem.c_str())
         .append_char('.')
         .append(context.args.default_ext.c_str());
+    if (!destination.file_name.complete()) {
+      print_no_buffers();
+      return step::stop;
+    }
   }
   const char* destination_name = destination.file_name.c_str();
 

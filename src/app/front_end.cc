@@ -1,7 +1,5 @@
 #include "app/front_end.h"
 
-#include <cstdio>
-
 #include "app/command_line.h"
 #include "app/messages.h"
 #include "app/run_context.h"
@@ -12,24 +10,17 @@ namespace vantrel {
 
 namespace {
 
-// The exit code after answering --help or --version: as in GNU tools, 1
-// when the answer could not be written (a full disk, a closed pipe).
-int answered() {
-  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
-  print_answer_not_written();
-  return 1;
-}
-
-}  // namespace
-
-int run_front_end(int argc, const char* const* argv) {
+// The run itself; returns its exit code before the messages are ended.
+int run_command_line(int argc, const char* const* argv) {
+  // --help, -h and --version alone are answered instead of a run; a
+  // failure to write the answer shows in the exit code like any message.
   switch (find_query(argc, argv)) {
     case command_line::query::help:
       print_usage();
-      return answered();
+      return 0;
     case command_line::query::version:
       print_version();
-      return answered();
+      return 0;
     case command_line::query::none:
       break;
   }
@@ -51,7 +42,8 @@ int run_front_end(int argc, const char* const* argv) {
       break;
   }
   const char* source = context.args.source_arg;
-  if (!context.has_buffers()) {
+  if (!context.has_buffers() ||
+      !context.command_output.file_name.assign(context.args.dest_name).complete()) {
     print_no_buffers();
   } else if (!context.search.begin(source)) {
     if (context.search.failed()) {
@@ -59,20 +51,30 @@ int run_front_end(int argc, const char* const* argv) {
     } else {
       print_not_found(source);
     }
+  } else if (context.args.run_mode == MODE_BATCH_LIST) {
+    run_batch_list(context);
   } else {
-    context.command_output.file_name.assign(context.args.dest_name);
-    if (context.args.run_mode == MODE_BATCH_LIST) {
-      run_batch_list(context);
-    } else {
-      run_conversion(context);
-    }
+    run_conversion(context);
   }
 
   context.search.end();
   context.listing_input.close();
   context.command_output.close();
-  std::fflush(stdout);
   return 0;
+}
+
+}  // namespace
+
+int run_front_end(int argc, const char* const* argv) {
+  const int status = run_command_line(argc, argv);
+  // The files are complete whatever became of the messages, but a caller
+  // that could not be told what happened must not take the run for a
+  // success.
+  if (const int failure = end_messages()) {
+    print_output_failure(failure);
+    return messages_lost_status;
+  }
+  return status;
 }
 
 }  // namespace vantrel

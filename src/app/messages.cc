@@ -1,7 +1,9 @@
 #include "app/messages.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "app/version.h"
 #include "output/convert_listing.h"
@@ -18,6 +20,16 @@ const char* const contact_help = "Run vantrel without arguments for this summary
 // Prints `name` with its line breaks shown as '?'.
 void print_on_one_line(const char* name) {
   for (const char* p = name; *p != '\0'; ++p) std::putchar(*p == '\n' || *p == '\r' ? '?' : *p);
+}
+
+// The error number of the first message that could not be written to
+// standard output, 0 while every one was.
+int first_failure = 0;
+
+// Called after every message: a failed write sets the stream's error
+// indicator, and errno still tells why.
+void keep_first_failure() {
+  if (first_failure == 0 && std::ferror(stdout)) first_failure = errno != 0 ? errno : EIO;
 }
 
 }  // namespace
@@ -45,6 +57,7 @@ void print_usage() {
   std::printf("\r\n\r\n       vantrel %s - %s\n", program_version, contact_name);
   std::printf("%30s%s\n", "", manual_location);
   std::printf("%30s%s\n\n", "", contact_help);
+  keep_first_failure();
 }
 
 void print_banner() {
@@ -56,30 +69,42 @@ void print_banner() {
       "vantrel takes entity listings from the cosmos listlog output\n"
       "and creates a cosmos .geo file to select those entities.\n\n\n",
       stdout);
+  keep_first_failure();
 }
 
-void print_two_options() { std::fputs("Only one Option Allowed\n", stdout); }
+void print_two_options() {
+  std::fputs("Only one Option Allowed\n", stdout);
+  keep_first_failure();
+}
 
-void print_bad_command_line() { std::fputs("Bad Command Line.\n", stdout); }
+void print_bad_command_line() {
+  std::fputs("Bad Command Line.\n", stdout);
+  keep_first_failure();
+}
 
 void print_not_found(const char* source) {
   std::printf("\n\nThe source file, %s, cannot be found.\n\n", source);
+  keep_first_failure();
 }
 
 void print_search_failed(const char* source) {
   std::printf("\nThe search for %s could not be completed.", source);
+  keep_first_failure();
 }
 
 void print_no_buffers() {
   std::fputs("\nThere is not enough memory for the file buffers.", stdout);
+  keep_first_failure();
 }
 
 void print_progress(const char* source, const char* destination) {
   std::printf("%-37s    %s\n", source, destination);
+  keep_first_failure();
 }
 
 void print_own_destination(const char* source) {
   std::printf("%s is its own destination and was not converted.\n", source);
+  keep_first_failure();
 }
 
 void print_unsafe_name(const char* source, const char* file) {
@@ -87,38 +112,64 @@ void print_unsafe_name(const char* source, const char* file) {
   std::fputs(" was skipped: its name would break ", stdout);
   print_on_one_line(file);
   std::fputs(".\n", stdout);
+  keep_first_failure();
 }
 
 void print_unusable_name(const char* source) {
   std::printf("%s was skipped: its name cannot be used on this system.\n", source);
+  keep_first_failure();
 }
 
 void print_will_not_open(const char* name) {
   std::printf("\n%s will not open.  Make sure it's closed.", name);
+  keep_first_failure();
 }
 
-void print_not_read(const char* name) { std::printf("\n%s could not be read completely.", name); }
+void print_not_read(const char* name) {
+  std::printf("\n%s could not be read completely.", name);
+  keep_first_failure();
+}
 
 void print_not_written(const char* name) {
   std::printf("\n%s could not be written completely.", name);
+  keep_first_failure();
 }
 
 void print_too_many_records(const char* name) {
   std::printf("\n%s holds more records than memory allows.", name);
+  keep_first_failure();
 }
 
 void print_batch_is_list_script(const char* name) {
   std::printf("\n%s is the listing script's own name; nothing was written.", name);
+  keep_first_failure();
 }
 
 void print_batch_is_a_match(const char* name) {
   std::printf("\n%s is one of the matched files; nothing was written.", name);
+  keep_first_failure();
 }
 
-void print_version() { std::printf("vantrel %s\n", program_version); }
+void note_output_failure(int error) {
+  if (first_failure == 0) first_failure = error;
+}
 
-void print_answer_not_written() {
-  std::fputs("vantrel: standard output could not be written\n", stderr);
+int end_messages() {
+  if (std::fflush(stdout) != 0) keep_first_failure();
+  // A run in the same process starts afresh.
+  const int failure = first_failure;
+  first_failure = 0;
+  std::clearerr(stdout);
+  return failure;
+}
+
+void print_output_failure(int error) {
+  std::fprintf(stderr, "vantrel: standard output: %s\n", std::strerror(error));
+}
+
+void print_version() {
+  std::printf("vantrel %s\n", program_version);
+  keep_first_failure();
 }
 
 void print_set_name_mapped(const char* source, const char* stem, const char* set_name) {
@@ -128,6 +179,7 @@ void print_set_name_mapped(const char* source, const char* stem, const char* set
   std::fputs(", since \"", stdout);
   print_on_one_line(stem);
   std::fputs("\" is no name the solvers accept.\n", stdout);
+  keep_first_failure();
 }
 
 void print_set_name_clash(const char* source, const char* set_name, const char* earlier_source,
@@ -140,6 +192,7 @@ void print_set_name_clash(const char* source, const char* set_name, const char* 
   std::fputs(" as one set in ", stdout);
   print_on_one_line(destination);
   std::fputs(".\n", stdout);
+  keep_first_failure();
 }
 
 namespace {
@@ -185,6 +238,7 @@ void print_left_out(const char* source, const char* destination, const conversio
     print_quoted_sample(report.values);
     std::printf(", of node %s.\n", report.first_value_node);
   }
+  keep_first_failure();
 }
 
 }  // namespace vantrel

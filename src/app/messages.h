@@ -5,7 +5,8 @@ namespace vantrel {
 
 struct conversion_report;
 
-// Everything the program says on standard output. A message about one
+// Everything the program says on standard output, except the one message
+// on standard error that says standard output failed. A message about one
 // match that lets the batch go on is one line that ends in a line feed,
 // like the progress line. A message that ends the run starts on a new line
 // and has no line feed at its end.
@@ -50,11 +51,19 @@ void print_too_many_records(const char* name);
 void print_batch_is_list_script(const char* name);
 void print_batch_is_a_match(const char* name);
 
+// Standard output, the channel of every message above, keeps the first
+// failure to write it. Records `error` as that failure unless one came
+// before, as for a standard output that was closed when the program began.
+void note_output_failure(int error);
+// Flushes standard output. Returns the error number of its first failure,
+// or 0 when every message was written.
+int end_messages();
+// On standard error: "vantrel: standard output: " and the reason for
+// `error`.
+void print_output_failure(int error);
+
 // vantrel --version: "vantrel" and the version.
 void print_version();
-// On standard error: the answer to --help or --version could not be
-// written.
-void print_answer_not_written();
 
 // Under -a: the set name `set_name` used for a listing whose stem is no
 // valid name; the batch goes on.

@@ -17,16 +17,12 @@ constexpr std::int32_t default_capacity = 10000;
 // trusted with storage before records arrive to fill it.
 constexpr std::int32_t max_first_block = 1 << 20;
 
-std::int32_t field_value(const listing_reader& reader, int i) {
-  return str_ref(reader.field(i)).to_int();
-}
-
-// The ids of a line already cut into fields: false with fewer than two.
+// The ids of a line already cut into fields: false with fewer than two, or
+// when either lies outside the signed 32-bit range, where clamping it would
+// make it another id.
 bool ids_of_fields(const listing_reader& reader, std::int32_t& region, std::int32_t& surface) {
-  if (reader.field_count() < 2) return false;
-  region = field_value(reader, 0);
-  surface = field_value(reader, 1);
-  return true;
+  return reader.field_count() >= 2 && str_ref(reader.field(0)).to_id(region) &&
+         str_ref(reader.field(1)).to_id(surface);
 }
 
 // The usual record: two runs of one to seven digits at p with blanks or
@@ -54,7 +50,7 @@ inline const char* read_plain_pair(const char* p, std::int32_t& first, std::int3
 }
 
 // The ids of the current line, from its read position. The usual record is
-// read in one pass, giving what the fields and to_int give; any other line
+// read in one pass, giving what the fields and to_id give; any other line
 // is cut into fields. False when the line has fewer than two fields.
 bool ids_of_line(listing_reader& reader, std::int32_t& region, std::int32_t& surface) {
   std::int32_t first = 0;
@@ -116,7 +112,7 @@ std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
   bool cut = true;
   std::int32_t capacity = default_capacity;
   if (fields >= 1 && str_ref(reader.field(0)).equals("NUM")) {
-    if (fields >= 2) capacity = field_value(reader, 1);
+    if (fields >= 2) capacity = str_ref(reader.field(1)).to_int();
     more = reader.read_line_numeric() != -1;
     cut = false;
   }
@@ -146,7 +142,10 @@ std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
 
 bool load_region_table(run_context& context) {
   input_file& lookup = context.listing_input;
-  lookup.file_name.assign(context.args.lookup_name);
+  if (!lookup.file_name.assign(context.args.lookup_name).complete()) {
+    print_no_buffers();
+    return false;
+  }
   const char* name = lookup.file_name.c_str();
   if (!lookup.open()) {
     print_will_not_open(name);

@@ -10,15 +10,15 @@ bool run_context::has_buffers() const {
          args.default_ext.c_str() != nullptr;
 }
 
-void run_context::take_match() {
-  // The directory part is cut from the Source as typed. (Should the buffer
-  // hold its out-of-storage notice instead, that is kept whole.)
+bool run_context::take_match() {
   const std::size_t folder = directory_part_length(args.source_arg);
   match_folder.assign(args.source_arg);
-  if (match_folder.length() >= folder) match_folder.truncate_at(match_folder.c_str() + folder);
+  if (!match_folder.complete()) return false;
+  match_folder.truncate_at(match_folder.c_str() + folder);
   match_name.assign(match_folder.c_str()).append(search.name());
   file_stem.assign(search.name());
   if (const char* dot = file_stem.text().find_last('.')) file_stem.truncate_at(dot);
+  return match_name.complete() && file_stem.complete();
 }
 
 }  // namespace vantrel

@@ -41,7 +41,9 @@ struct run_context {
   // the run must not begin.
   bool has_buffers() const;
   // Sets match_folder, match_name and file_stem for the current match.
-  void take_match();
+  // Returns false when memory ran out while they were made: they must then
+  // not be used, since a name without its storage is no name at all.
+  bool take_match();
 };
 
 }  // namespace vantrel

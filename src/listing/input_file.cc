@@ -10,7 +10,8 @@ input_file::~input_file() { close(); }
 
 bool input_file::open() {
   const char* name = file_name.c_str();
-  if (file_ != nullptr || name == nullptr) {
+  // A name that could not be made whole may name another file.
+  if (file_ != nullptr || name == nullptr || !file_name.complete()) {
     fail_ = true;
     return false;
   }

@@ -54,6 +54,9 @@ class line_pattern {
   const char* capture(int i) const { return captures_[i]; }
   // The length of capture(i), for a slot that the last attempt wrote.
   std::int32_t capture_length(int i) const { return capture_lengths_[i]; }
+  // The captures the last attempt wrote. A capturing token that matched a
+  // word through the literal comparison (the word "#*" itself) wrote none.
+  int capture_count() const { return static_cast<int>(capture_next_ - captures_); }
   // The index of the last token; -1 while the pattern is not compiled.
   int last_token() const { return last_token_; }
   // Whether some token captures, so that an attempt must reset the captures.

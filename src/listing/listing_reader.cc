@@ -116,14 +116,4 @@ bool listing_reader::take_leading_numbers(int count, word_ref& first) {
   return true;
 }
 
-bool listing_reader::first_word_is_number() const {
-  // A line starts with its first word, unless that is a lone ".", which is
-  // no number.
-  if (starts_with_number(line_)) return true;
-  char* p = line_;
-  word_ref word;
-  next_word(p, word);
-  return starts_with_number(word.start);
-}
-
 }  // namespace vantrel

@@ -60,13 +60,10 @@ class listing_reader {
   // second is asked for, puts the first word into `first`, the read
   // position just past the last, and returns true. For such a line a set
   // whose pattern 0 is `count` numeric tokens and whose other patterns
-  // begin with a letter classifies as pattern 0 with those words, and
-  // first_word_is_number() holds. Returns false, changing nothing, for any
-  // other line; classify_line(index, true) then decides.
+  // begin with a letter classifies as pattern 0 with those words captured.
+  // Returns false, changing nothing, for any other line;
+  // classify_line(index, true) then decides.
   bool take_leading_numbers(int count, word_ref& first);
-  // True when the current line's first word, passing over lone "." words as
-  // classify_line does, starts like a number.
-  bool first_word_is_number() const;
 
   // The stream the lines come from.
   input_stream& stream() { return stream_; }

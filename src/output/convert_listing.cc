@@ -76,12 +76,14 @@ class record {
   char* end_;
 };
 
-// The surface id of a data line's first word, which is followed by the
-// line's padding. Ids of up to seven digits are read in place.
-std::int32_t surface_id(const char* id) {
+// Reads the surface id of a data line's first word, which is followed by
+// the line's padding; false when it lies outside the signed 32-bit range
+// and so names no surface. Ids of up to seven digits are read in place.
+bool read_surface_id(const char* id, std::int32_t& surface) {
   const digit_run run = read_digit_run(id);
-  if (run.has_value()) return run.value;
-  return str_ref(id).to_int();
+  if (!run.has_value()) return str_ref(id).to_id(surface);
+  surface = run.value;
+  return true;
 }
 
 class converter {
@@ -158,10 +160,10 @@ conversion_report converter::run() {
         on_header(matched);
         continue;
       }
-      // The data pattern's first token also matches the word "#*" itself,
-      // and then captures nothing: capture 0 would be null or a word of an
-      // earlier line.
-      if (!reader_.first_word_is_number()) continue;
+      // A numeric token also matches the word "#*" itself, and then
+      // captures nothing: such a line is no data line, whichever of its
+      // numbers the word stands for.
+      if (patterns[0].capture_count() < data_words) continue;
       id.start = patterns[0].capture(0);
       id.length = patterns[0].capture_length(0);
     }
@@ -215,7 +217,9 @@ void converter::on_data_line(const char* id, std::size_t id_size) {
 void converter::write_selection(const char* id, std::size_t id_size) {
   if ((settings_.run_mode & MODE_REGION_LOOKUP) && header_ == surface_header) {
     std::int32_t found = 0;
-    if (settings_.regions != nullptr && settings_.regions->find(surface_id(id), found)) {
+    std::int32_t surface = 0;
+    if (settings_.regions != nullptr && read_surface_id(id, surface) &&
+        settings_.regions->find(surface, found)) {
       record(out_).add("SELPIC,RG,").add_int(found).add(",").line_end().commit();
     }
     // A region 0 answer still selects the surface itself.

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -27,18 +28,91 @@ std::FILE* open_for_reading(const char* name) {
   return file;
 }
 
-std::FILE* open_for_writing(const char* name, bool append) {
-  return std::fopen(name, append ? "ab" : "wb");
+std::FILE* open_for_writing(const char* name, write_mode mode, bool* created) {
+  if (created != nullptr) *created = false;
+  // Without O_NONBLOCK, opening a FIFO that nobody reads would wait for a
+  // reader for ever; it fails instead.
+  int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK;
+  if (mode == write_mode::emptied) flags |= O_TRUNC;
+  if (mode == write_mode::appended) flags |= O_APPEND;
+  int fd = -1;
+  if (mode == write_mode::kept) {
+    // Made here when the exclusive create succeeds; otherwise the file (or
+    // what a link names) is opened, or created, as it is.
+    fd = open(name, flags | O_EXCL, 0666);
+    if (fd >= 0 && created != nullptr) *created = true;
+    if (fd < 0 && errno != EEXIST) return nullptr;
+  }
+  if (fd < 0) fd = open(name, flags, 0666);
+  if (fd < 0) return nullptr;
+  const int status = fcntl(fd, F_GETFL);
+  std::FILE* file = status < 0 || fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0
+                        ? nullptr
+                        : fdopen(fd, mode == write_mode::appended ? "ab" : "wb");
+  if (file == nullptr) close(fd);
+  return file;
 }
 
-bool same_file(const char* a, const char* b) {
-  struct stat info_a;
-  struct stat info_b;
-  if (stat(a, &info_a) != 0 || stat(b, &info_b) != 0) return false;
-  return info_a.st_dev == info_b.st_dev && info_a.st_ino == info_b.st_ino;
+bool empty_file(std::FILE* file) {
+  // A device or a pipe holds nothing to empty.
+  struct stat info;
+  if (std::fflush(file) != 0 || fstat(fileno(file), &info) != 0) return false;
+  return !S_ISREG(info.st_mode) ||
+         (ftruncate(fileno(file), 0) == 0 && std::fseek(file, 0, SEEK_SET) == 0);
 }
 
-bool same_name(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
+bool remove_file(const char* name) { return unlink(name) == 0; }
+
+namespace {
+
+file_identity identity_from(const struct stat& info) {
+  file_identity identity;
+  identity.device = static_cast<unsigned long long>(info.st_dev);
+  identity.number = static_cast<unsigned long long>(info.st_ino);
+  return identity;
+}
+
+}  // namespace
+
+bool identity_of(const char* name, file_identity& identity) {
+  struct stat info;
+  if (stat(name, &info) != 0) return false;
+  identity = identity_from(info);
+  return true;
+}
+
+bool identity_of(std::FILE* file, file_identity& identity) {
+  struct stat info;
+  if (fstat(fileno(file), &info) != 0) return false;
+  identity = identity_from(info);
+  return true;
+}
+
+namespace {
+
+// Puts something on the closed descriptor fd, which is the lowest one free:
+// the null device, or where there is none (a root without /dev) one end of
+// a pipe, which takes no file's place either.
+bool occupy(int fd) {
+  const int null = open("/dev/null", O_RDWR);
+  if (null >= 0) return null == fd || (close(null), false);
+  int ends[2];
+  if (pipe(ends) != 0) return false;
+  if (ends[1] > 2) close(ends[1]);
+  return ends[0] == fd;
+}
+
+}  // namespace
+
+bool open_standard_streams() {
+  bool output_open = true;
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    if (fd == 1) output_open = false;
+    if (!occupy(fd)) break;
+  }
+  return output_open;
+}
 
 void keep_running_on_write_signals() {
   std::signal(SIGPIPE, SIG_IGN);

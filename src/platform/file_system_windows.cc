@@ -1,10 +1,12 @@
 #include "platform/file_system.h"
 
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 
+#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace vantrel {
 
@@ -27,11 +29,33 @@ std::FILE* open_for_reading(const char* name) {
   return file;
 }
 
-std::FILE* open_for_writing(const char* name, bool append) {
+std::FILE* open_for_writing(const char* name, write_mode mode, bool* created) {
+  if (created != nullptr) *created = false;
   // Binary mode: the output stream inserts the carriage returns itself, so
   // the C runtime must not add a second one.
-  return std::fopen(name, append ? "ab" : "wb");
+  if (mode != write_mode::kept) return std::fopen(name, mode == write_mode::appended ? "ab" : "wb");
+  const int flags = _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT;
+  int fd = _open(name, flags | _O_EXCL, _S_IREAD | _S_IWRITE);
+  if (fd >= 0) {
+    if (created != nullptr) *created = true;
+  } else if (errno == EEXIST) {
+    fd = _open(name, flags, _S_IREAD | _S_IWRITE);
+  }
+  if (fd < 0) return nullptr;
+  std::FILE* file = _fdopen(fd, "wb");
+  if (file == nullptr) _close(fd);
+  return file;
 }
+
+bool empty_file(std::FILE* file) {
+  // A device such as NUL holds nothing to empty.
+  if (std::fflush(file) != 0) return false;
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  return GetFileType(handle) != FILE_TYPE_DISK ||
+         (_chsize_s(_fileno(file), 0) == 0 && std::fseek(file, 0, SEEK_SET) == 0);
+}
+
+bool remove_file(const char* name) { return DeleteFileA(name) != 0; }
 
 namespace {
 
@@ -43,49 +67,35 @@ HANDLE open_for_identity(const char* name) {
                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-}  // namespace
-
-bool same_file(const char* a, const char* b) {
-  HANDLE handle_a = open_for_identity(a);
-  if (handle_a == INVALID_HANDLE_VALUE) return false;
-  HANDLE handle_b = open_for_identity(b);
-  if (handle_b == INVALID_HANDLE_VALUE) {
-    CloseHandle(handle_a);
-    return false;
-  }
-  BY_HANDLE_FILE_INFORMATION info_a;
-  BY_HANDLE_FILE_INFORMATION info_b;
-  const bool known = GetFileInformationByHandle(handle_a, &info_a) != 0 &&
-                     GetFileInformationByHandle(handle_b, &info_b) != 0;
-  CloseHandle(handle_b);
-  CloseHandle(handle_a);
-  return known && info_a.dwVolumeSerialNumber == info_b.dwVolumeSerialNumber &&
-         info_a.nFileIndexHigh == info_b.nFileIndexHigh &&
-         info_a.nFileIndexLow == info_b.nFileIndexLow;
-}
-
-namespace {
-
-// The length of `name` without the trailing dots and blanks that the system
-// drops from a name.
-int significant_length(const char* name) {
-  std::size_t n = std::strlen(name);
-  while (n > 0 && (name[n - 1] == '.' || name[n - 1] == ' ')) --n;
-  return static_cast<int>(n);
+bool identity_of_handle(HANDLE handle, file_identity& identity) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (GetFileInformationByHandle(handle, &info) == 0) return false;
+  identity.device = info.dwVolumeSerialNumber;
+  identity.number =
+      (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+  return true;
 }
 
 }  // namespace
 
-bool same_name(const char* a, const char* b) {
-  // The names are widened as the system widens them and compared the way
-  // its file systems do: ordinally, regardless of case.
-  wchar_t wide_a[MAX_PATH];
-  wchar_t wide_b[MAX_PATH];
-  const int length_a = MultiByteToWideChar(CP_ACP, 0, a, significant_length(a), wide_a, MAX_PATH);
-  const int length_b = MultiByteToWideChar(CP_ACP, 0, b, significant_length(b), wide_b, MAX_PATH);
-  if (length_a == 0 || length_b == 0) return length_a == length_b && std::strcmp(a, b) == 0;
-  return CompareStringOrdinal(wide_a, length_a, wide_b, length_b, TRUE) == CSTR_EQUAL;
+bool identity_of(const char* name, file_identity& identity) {
+  HANDLE handle = open_for_identity(name);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  const bool known = identity_of_handle(handle, identity);
+  CloseHandle(handle);
+  return known;
 }
+
+bool identity_of(std::FILE* file, file_identity& identity) {
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  return handle != INVALID_HANDLE_VALUE && identity_of_handle(handle, identity);
+}
+
+// The C runtime keeps descriptors 0, 1 and 2 for the standard streams even
+// when the process was started without them, so no file opened later takes
+// their place; writing to a missing standard output fails, and that failure
+// is reported like any other.
+bool open_standard_streams() { return true; }
 
 void keep_running_on_write_signals() {}
 

@@ -12,9 +12,17 @@ output_file::~output_file() {
   if (file_ != nullptr) close();
 }
 
-bool output_file::open() { return open_with(false); }
+bool output_file::open() { return open_with(write_mode::emptied); }
 
-bool output_file::open_at_end() { return open_with(true); }
+bool output_file::open_at_end() { return open_with(write_mode::appended); }
+
+bool output_file::open_kept() { return open_with(write_mode::kept); }
+
+bool output_file::empty() { return file_ != nullptr && empty_file(file_); }
+
+bool output_file::identity(file_identity& identity) const {
+  return file_ != nullptr && identity_of(file_, identity);
+}
 
 bool output_file::close() {
   if (file_ == nullptr) {
@@ -39,13 +47,17 @@ bool output_file::deliver(const char* data, std::size_t n) {
 
 bool output_file::settle() { return writer_.finish(); }
 
-bool output_file::open_with(bool append) {
+bool output_file::open_with(write_mode mode) {
   if (file_ != nullptr) close();
   reset_state();
+  created_ = false;
   const char* name = file_name.c_str();
-  // Without its buffer the stream could write nothing: the file is not
-  // even created.
-  file_ = name == nullptr || !has_buffer() ? nullptr : open_for_writing(name, append);
+  // Without its buffer the stream could write nothing, and a name that
+  // could not be made whole may name another file: in either case the file
+  // is not even created.
+  file_ = name == nullptr || !file_name.complete() || !has_buffer()
+              ? nullptr
+              : open_for_writing(name, mode, &created_);
   if (file_ == nullptr) {
     mark_failed();
     return false;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/background_writer.h"
+#include "platform/file_system.h"
 #include "support/dyn_buffer.h"
 #include "support/output_stream.h"
 
@@ -25,6 +26,16 @@ class output_file : public output_stream {
   bool open();
   // Creates the file if absent and writes after its existing content.
   bool open_at_end();
+  // Creates the file if absent and keeps its content, so that the caller
+  // can tell which file it is before empty() loses anything.
+  bool open_kept();
+  // Empties the file that open_kept() opened, before anything is written.
+  bool empty();
+  // Whether the last open made the file.
+  bool created() const { return created_; }
+  // The identity of the open file; false when none is open or it cannot be
+  // had.
+  bool identity(file_identity& identity) const;
   // Flushes and closes the file and clears the stream state so the object
   // can be opened on the next file. Returns false when the flush or the
   // close failed, or when no file was open.
@@ -37,9 +48,10 @@ class output_file : public output_stream {
   bool settle() override;
 
  private:
-  bool open_with(bool append);
+  bool open_with(write_mode mode);
 
   std::FILE* file_ = nullptr;
+  bool created_ = false;
   // Whether the open file has had a delivery: the first is written at
   // once, so that a file of one buffer, the common small one, never waits
   // on the other thread.

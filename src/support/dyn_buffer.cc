@@ -52,7 +52,9 @@ dyn_buffer& dyn_buffer::append(const char* s) {
     // short appends after the first growth does not move the text again.
     std::uint64_t shortfall = len + 1 - room_;
     if (!grow(step_ * (shortfall / step_ + 1))) {
-      // The notice takes the place of s, so it travels with the text.
+      failed_ = true;
+      // The notice takes the place of s, so it shows where the text is
+      // printed.
       const char* notice = room_ >= sizeof long_notice    ? long_notice
                            : room_ >= sizeof short_notice ? short_notice
                                                           : nullptr;
@@ -72,7 +74,10 @@ dyn_buffer& dyn_buffer::append(const char* s) {
 }
 
 dyn_buffer& dyn_buffer::append_char(char c) {
-  if (room_ < 2 && !grow(step_)) return *this;
+  if (room_ < 2 && !grow(step_)) {
+    failed_ = true;
+    return *this;
+  }
   --room_;
   *end_++ = c;
   *end_ = '\0';
@@ -81,6 +86,7 @@ dyn_buffer& dyn_buffer::append_char(char c) {
 
 dyn_buffer& dyn_buffer::assign(const char* s) {
   // Emptying first keeps the text terminated when the append cannot grow.
+  failed_ = false;
   end_ = text_;
   if (end_ != nullptr) {
     *end_ = '\0';

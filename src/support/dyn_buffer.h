@@ -11,8 +11,10 @@ namespace vantrel {
 // A growable NUL-terminated text that grows in whole steps as text is
 // appended. When it cannot grow, an append writes the notice
 // "MEMORY FAILURE IN dyn_buffer" (or "mFAIL" when only that fits) into the
-// text in place of the requested text, so the notice travels with the text.
-// The changing operations return the buffer for chaining.
+// text in place of the requested text, so that a printed text shows it,
+// and the buffer reports the failure through complete(): a text that is
+// not complete must not be used as a name. The changing operations return
+// the buffer for chaining.
 class dyn_buffer {
  public:
   // Storage of n bytes holding the empty text; grows in steps of n. With
@@ -29,7 +31,9 @@ class dyn_buffer {
   // Appends one character, growing by exactly one step when needed; drops
   // the character without a notice when it cannot grow.
   dyn_buffer& append_char(char c);
-  // Empties the text, keeping the storage, then appends s (null counts as "").
+  // Empties the text, keeping the storage, then appends s (null counts as
+  // ""). Starts a new text: complete() is true again unless this append
+  // fails.
   dyn_buffer& assign(const char* s);
   // Cuts the text at `pos`, a position inside the text.
   dyn_buffer& truncate_at(const char* pos);
@@ -41,6 +45,9 @@ class dyn_buffer {
   str_ref text() const { return str_ref(text_); }
 
   std::size_t length() const { return static_cast<std::size_t>(end_ - text_); }
+  // False when an append since the last assign could not grow the buffer:
+  // the text then lacks what was asked for, and may hold the notice.
+  bool complete() const { return !failed_; }
 
  private:
   // The tests look at the storage's shape.
@@ -56,6 +63,7 @@ class dyn_buffer {
   std::uint32_t step_ = 256;
   // Bytes of storage not taken by characters; the terminator takes one.
   std::uint32_t room_ = 0;
+  bool failed_ = false;
 };
 
 }  // namespace vantrel

@@ -1,6 +1,5 @@
 #include "support/str_ref.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace vantrel {
@@ -10,31 +9,36 @@ bool str_ref::equals(const char* s) const {
   return std::strcmp(text_, s) == 0;
 }
 
-std::int32_t str_ref::to_int() const {
-  // Ids of up to nine digits, read by the million from a lookup table or a
-  // listing, need neither strtol nor the clamp.
-  const char* p = text_;
+namespace {
+
+// The text's value as to_int reads it, in 64 bits; a magnitude that leaves
+// the 32-bit range stops growing just past it, so no text can overflow.
+std::int64_t read_base10(const char* p) {
   const bool negative = *p == '-';
   p += (*p == '-') | (*p == '+');
-  unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
-  if (digit <= 9) {
-    std::uint32_t v = digit;
-    int count = 1;
-    while (count < 9 && (digit = static_cast<unsigned char>(p[count]) - unsigned{'0'}) <= 9) {
-      v = v * 10 + digit;
-      ++count;
-    }
-    if (count < 9 || static_cast<unsigned char>(p[9]) - unsigned{'0'} > 9) {
-      const auto value = static_cast<std::int32_t>(v);
-      return negative ? -value : value;
-    }
+  constexpr std::int64_t past_range = std::int64_t{1} << 32;
+  std::int64_t v = 0;
+  for (unsigned digit; (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) <= 9; ++p) {
+    v = v * 10 + digit;
+    if (v > past_range) v = past_range;
   }
-  // strtol returns a long, which is 64 bits wide on some hosts; the result
-  // is clamped so that every out-of-range text saturates the same way.
-  long v = std::strtol(text_, nullptr, 10);
+  return negative ? -v : v;
+}
+
+}  // namespace
+
+std::int32_t str_ref::to_int() const {
+  const std::int64_t v = read_base10(text_);
   if (v > INT32_MAX) return INT32_MAX;
   if (v < INT32_MIN) return INT32_MIN;
   return static_cast<std::int32_t>(v);
+}
+
+bool str_ref::to_id(std::int32_t& value) const {
+  const std::int64_t v = read_base10(text_);
+  if (v > INT32_MAX || v < INT32_MIN) return false;
+  value = static_cast<std::int32_t>(v);
+  return true;
 }
 
 const char* str_ref::find_last(char ch) const {

@@ -20,10 +20,14 @@ class str_ref {
   // exactly when both are null.
   bool equals(const char* s) const;
 
-  // The text read as a base-10 integer in the manner of strtol: leading
-  // white space and one sign accepted, digits up to the first non-digit, 0
-  // when there are none; clamped to the signed 32-bit range. Needs a text.
+  // The text read as a base-10 integer: one optional sign, then digits up
+  // to the first character that is no digit; 0 when no digit follows the
+  // sign (so also for a text that begins with white space). Clamped to the
+  // signed 32-bit range. Needs a text.
   std::int32_t to_int() const;
+  // The same value for an id: false, with `value` unchanged, when it lies
+  // outside the signed 32-bit range, where no id can match it.
+  bool to_id(std::int32_t& value) const;
 
   // Position of the last occurrence of ch, or null when it does not occur.
   // Needs a text.

@@ -4,7 +4,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "support/allocation.h"
 #include "test_support/failing_allocation.h"
@@ -136,6 +139,94 @@ TEST(front_end, a_small_request_that_fails_is_no_success) {
     }
     EXPECT_TRUE(done) << option;
   }
+}
+
+std::size_t requests = 0;
+void* one_fails(std::size_t n) {
+  if (requests++ == doomed) return nullptr;
+  return std::malloc(n);
+}
+
+// The files of `root` that hold the notice of a buffer that could not grow
+// in their names.
+std::vector<std::string> named_after_a_notice(const std::string& root) {
+  std::vector<std::string> found;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    const std::string name = entry.path().filename().string();
+    if (name.find("MEMORY FAILURE") != std::string::npos ||
+        name.find("mFAIL") != std::string::npos) {
+      found.push_back(name);
+    }
+  }
+  return found;
+}
+
+// Whichever single request fails, in a whole run of each mode over names
+// longer than the name buffers first hold, the run either does all that a
+// run without failures does, or stops with a message and leaves every file
+// as that run leaves it or as it was: no file is ever opened under a name
+// that could not be made whole.
+TEST(front_end, any_one_request_that_fails_in_a_whole_run) {
+  vantrel_test::temp_dir temp;
+  const std::string folder = std::string(200, 'd') + "/" + std::string(100, 'e');
+  std::filesystem::create_directories(temp / folder);
+  const char* const listing = "Node\n1 0.0 0.5 0 0 0 0\n2 1 2 3 4 5 6\nSurface\n7 0\n";
+  vantrel_test::write_file(temp / (folder + "/a.gem"), listing);
+  vantrel_test::write_file(temp / (folder + "/b.gem"), listing);
+  vantrel_test::write_file(temp / "regions.txt", "NUM 2\n3 7\n");
+  const std::string source = folder + "/*.gem";
+  const std::filesystem::path saved = std::filesystem::current_path();
+  std::filesystem::current_path(temp.path());
+  const std::map<std::string, std::string> inputs = vantrel_test::read_tree(temp.path());
+  const auto clean = [&] {
+    for (const auto& [name, bytes] : vantrel_test::read_tree(temp.path())) {
+      if (!inputs.count(name)) std::filesystem::remove(temp / name);
+    }
+  };
+  const std::string stops[] = {"\nThere is not enough memory for the file buffers.",
+                               "\nThe search for " + source + " could not be completed.",
+                               "\nregions.txt holds more records than memory allows."};
+  for (const char* option : {"-s", "-rregions.txt", "-z", "-b", "-d", "-q", "-fbatch.cmd"}) {
+    const char* const argv[] = {"vantrel", option, source.c_str(), nullptr};
+    int status = -1;
+    clean();
+    const std::string expected = run(argv, 3, status);
+    const std::map<std::string, std::string> converted = vantrel_test::read_tree(temp.path());
+    ASSERT_EQ(status, 0);
+    ASSERT_NE(expected.find("a.gem"), std::string::npos) << option << ": " << expected;
+    bool done = false;
+    for (std::size_t n = 0; !done; ++n) {
+      clean();
+      requests = 0;
+      doomed = n;
+      const allocate_fn previous = set_allocator(one_fails);
+      const std::string printed = run(argv, 3, status);
+      set_allocator(previous);
+      done = requests <= n;
+      EXPECT_EQ(status, 0);
+      EXPECT_EQ(named_after_a_notice(temp.path()), std::vector<std::string>())
+          << option << " " << n;
+      bool stopped = false;
+      for (const std::string& stop : stops) {
+        stopped =
+            stopped || (printed.size() >= stop.size() &&
+                        printed.compare(printed.size() - stop.size(), stop.size(), stop) == 0);
+      }
+      if (!stopped) {
+        EXPECT_EQ(printed, expected) << option << " " << n;
+      }
+      for (const auto& [name, bytes] : vantrel_test::read_tree(temp.path())) {
+        const auto reference = converted.find(name);
+        EXPECT_TRUE(reference != converted.end() && reference->second == bytes)
+            << option << " " << n << ": " << name;
+      }
+      if (!stopped) {
+        EXPECT_EQ(vantrel_test::read_tree(temp.path()), converted) << option << " " << n;
+      }
+    }
+  }
+  clean();
+  std::filesystem::current_path(saved);
 }
 
 }  // namespace

@@ -61,28 +61,63 @@ TEST(faults, fifo_is_refused_without_waiting) {
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_EQ(result.output, banner() + "\nfifo.txt will not open.  Make sure it's closed.");
   EXPECT_FALSE(file_exists(dir / "z.geo"));
+  // Nobody reads the FIFO as a destination or a batch file either.
+  result = run_vantrel(dir.path(), {"-s", "z.gem", "fifo.txt"}, quick);
+  EXPECT_EQ(result.output, banner() + "\nfifo.txt will not open.  Make sure it's closed.");
+  write_file(dir / "a.geo", node_records);
+  result = run_vantrel(dir.path(), {"-ffifo.txt", "*.geo"}, quick);
+  EXPECT_EQ(result.output, banner() + "\nfifo.txt will not open.  Make sure it's closed.");
+  EXPECT_FALSE(file_exists(dir / "vantrel123xyz.ses"));
 }
 
-// Losing the console output does not end the batch: every conversion, and
-// the batch file of -f, is complete.
-TEST(faults, closed_standard_output_loses_no_file) {
+// Losing the console does not end the batch: every conversion, and the
+// batch file of -f, is complete, and no file receives a message. But a run
+// whose messages were lost must not pass for a success: standard error
+// says why, and the exit code is 2.
+TEST(faults, lost_standard_output_loses_no_file_and_fails_the_run) {
   temp_dir dir;
   const int count = 150;  // far more progress lines than one console buffer
-  std::string batch;
+  std::string batch, all;
   for (int k = 0; k < count; ++k) {
     const std::string stem = "n" + std::to_string(1000 + k);
     write_file(dir / (stem + ".gem"), node_listing);
     batch += "INITSEL,ALL;\r\r\nFILE," + stem + ".geo;\r\r\nLISTLOG,1," + stem +
              ".gem,0;\r\r\nFILE,vantrel123xyz.ses,0,0,0;\r\r\nLISTLOG;\r\r\n";
+    all += node_records;
   }
-  run_options closed;
-  closed.closed_output = true;
-  EXPECT_EQ(run_vantrel(dir.path(), {"-s", "*.gem"}, closed).exit_code, 0);
-  EXPECT_EQ(run_vantrel(dir.path(), {"-fbatch.cmd", "*.geo"}, closed).exit_code, 0);
-  for (int k = 0; k < count; ++k) {
-    EXPECT_EQ(read_file(dir / ("n" + std::to_string(1000 + k) + ".geo")), node_records) << k;
+  const struct {
+    output_to output;
+    const char* reason;
+  } losses[] = {{output_to::closed_pipe, "Broken pipe"},
+                {output_to::nothing, "Bad file descriptor"},
+                {output_to::full_device, "No space left on device"}};
+  for (const auto& loss : losses) {
+    run_options options;
+    options.output = loss.output;
+    options.closed_input = loss.output == output_to::nothing;
+    const std::string said = std::string("vantrel: standard output: ") + loss.reason + "\n";
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"-s", "*.gem"},
+                                                 {"-s", "*.gem", "all.out"},
+                                                 {"-fbatch.cmd", "*.geo"}}) {
+      const program_result result = run_vantrel(dir.path(), args, options);
+      EXPECT_EQ(result.exit_code, 2) << loss.reason << " " << args[0];
+      EXPECT_EQ(result.errors, said) << args[0];
+    }
+    for (int k = 0; k < count; ++k) {
+      const std::string name = dir / ("n" + std::to_string(1000 + k) + ".geo");
+      EXPECT_EQ(read_file(name), node_records) << loss.reason << " " << k;
+      std::remove(name.c_str());
+    }
+    EXPECT_EQ(read_file(dir / "all.out"), all) << loss.reason;
+    EXPECT_EQ(read_file(dir / "batch.cmd"), batch) << loss.reason;
+    std::remove((dir / "all.out").c_str());
   }
-  EXPECT_EQ(read_file(dir / "batch.cmd"), batch);
+  // Without arguments only the usage text is lost.
+  run_options full;
+  full.output = output_to::full_device;
+  const program_result result = run_vantrel(dir.path(), {}, full);
+  EXPECT_EQ(result.exit_code, 2);
+  EXPECT_EQ(result.errors, "vantrel: standard output: No space left on device\n");
 }
 
 // A file-size limit fails the write that meets it, with the message, instead
@@ -151,6 +186,29 @@ TEST(faults, listing_script_by_any_name) {
       }
       std::remove(script.c_str());
     }
+  }
+}
+
+// A hard link is the file it links, so it is caught as well as any other
+// spelling: neither the listing script nor the batch file may be a match,
+// and nothing is emptied or created when one is.
+TEST(faults, hard_links_to_a_match_under_f) {
+  temp_dir dir;
+  const std::string selections = "SELPIC,ND,1;\r\n";
+  write_file(dir / "a.geo", selections);
+  for (const char* linked : {"vantrel123xyz.ses", "conv.cmd"}) {
+    ASSERT_EQ(link((dir / "a.geo").c_str(), (dir / linked).c_str()), 0);
+    const program_result result = run_vantrel(dir.path(), {"-fconv.cmd", "*.geo"});
+    EXPECT_EQ(result.output,
+              banner() + "\n" + linked + " is one of the matched files; nothing was written.");
+    EXPECT_EQ(read_file(dir / "a.geo"), selections) << linked;
+    EXPECT_EQ(read_file(dir / linked), selections) << linked;
+    for (const char* other : {"vantrel123xyz.ses", "conv.cmd"}) {
+      if (std::string(other) != linked) {
+        EXPECT_FALSE(file_exists(dir / other)) << linked;
+      }
+    }
+    std::remove((dir / linked).c_str());
   }
 }
 

@@ -75,8 +75,9 @@ std::vector<generated_case> generated_cases() {
   cases.push_back(
       {"10 MB word", "-z", "Node\n1 0\n" + std::string(mb10, 'x'), "", "**nset a\r\n 1\r\n"});
 
-  // A captured word keeps its first 199 characters. The id reads as the
-  // largest 32-bit value, which the lookup file names.
+  // A captured word keeps its first 199 characters. The id lies far
+  // outside 32 bits, so it names no surface, not even the largest 32-bit
+  // value that the lookup file names.
   const std::string id = "9" + std::string(998, '0') + "1";
   const std::string id_listing = with_id("Surface\n# 0\nNode\n# 1 2 3 4 5 6\n# 0 0 0 0 0 0\n", id);
   const char* const id_records[] = {
@@ -87,7 +88,7 @@ std::vector<generated_case> generated_cases() {
       "dnd,#,RZ,6;\r\ndnd,#,UX,0;\r\ndnd,#,UY,0;\r\ndnd,#,UZ,0;\r\ndnd,#,RX,0;\r\ndnd,#,RY,0;\r\n"
       "dnd,#,RZ,0;\r\n\r\n",
       "\r\n",
-      "SELPIC,RG,4,\r\nSELPIC,ND,#;\r\nSELPIC,ND,#;\r\n\r\n"};
+      "SELPIC,SF,#;\r\nSELPIC,ND,#;\r\nSELPIC,ND,#;\r\n\r\n"};
   for (int k = 0; k < 6; ++k) {
     cases.push_back({"1000-character ids", conversion_options[k], id_listing,
                      "NUM 1\n4 2147483647\n", with_id(id_records[k], id.substr(0, 199))});

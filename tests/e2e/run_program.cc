@@ -24,20 +24,35 @@ program_result run_vantrel(const std::string& work_dir, const std::vector<std::s
   // The reading end is closed before the program starts, so that its very
   // first write meets a pipe that nobody reads.
   int closed[2] = {-1, -1};
-  if (options.closed_output) {
+  if (options.output == output_to::closed_pipe) {
     if (pipe(closed) != 0) return {};
     close(closed[0]);
   }
   program_result result;
   pid_t child = fork();
   if (child == 0) {
-    int out = options.closed_output ? closed[1]
-                                    : open(output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    int err = open(errors_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 ||
-        chdir(work_dir.c_str()) != 0) {
+    const int err = open(errors_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (err < 0 || dup2(err, 2) < 0 || chdir(work_dir.c_str()) != 0) _exit(127);
+    int out = -1;
+    switch (options.output) {
+      case output_to::capture:
+        out = open(output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        break;
+      case output_to::closed_pipe:
+        out = closed[1];
+        break;
+      case output_to::nothing:
+        break;
+      case output_to::full_device:
+        out = open("/dev/full", O_WRONLY);
+        break;
+    }
+    if (options.output == output_to::nothing) {
+      close(1);
+    } else if (out < 0 || dup2(out, 1) < 0) {
       _exit(127);
     }
+    if (options.closed_input) close(0);
     if (options.file_size_limit != 0) {
       const rlimit limit = {options.file_size_limit, options.file_size_limit};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
@@ -54,7 +69,7 @@ program_result run_vantrel(const std::string& work_dir, const std::vector<std::s
     execv(VANTREL_BINARY, argv.data());
     _exit(127);
   }
-  if (options.closed_output) close(closed[1]);
+  if (closed[1] >= 0) close(closed[1]);
   int status = 0;
   if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)) {
     result.exit_code = WEXITSTATUS(status);

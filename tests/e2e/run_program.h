@@ -13,11 +13,20 @@ struct program_result {
   std::string errors;  // everything written to standard error
 };
 
+// Where the program's standard output goes.
+enum class output_to {
+  capture,      // a file, which the result holds
+  closed_pipe,  // a pipe whose reading end is closed before the program starts
+  nothing,      // no descriptor at all (the shell's >&-)
+  full_device,  // /dev/full, where every write fails with ENOSPC
+};
+
 // How the program is started, beyond its folder and arguments.
 struct run_options {
-  // Standard output is a pipe whose reading end is closed before the
-  // program starts; the result then holds no output.
-  bool closed_output = false;
+  // Unless captured, the result holds no output.
+  output_to output = output_to::capture;
+  // Standard input is closed (the shell's <&-).
+  bool closed_input = false;
   // The largest file the program may write (RLIMIT_FSIZE), 0 for no limit.
   std::size_t file_size_limit = 0;
   // The most files the program may have open at once (RLIMIT_NOFILE), 0

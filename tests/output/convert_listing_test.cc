@@ -28,13 +28,12 @@ std::string convert(int mode, const std::string& listing) {
   return out.str();
 }
 
-// The data pattern's token matches the word "#*" literally, without a
-// capture; such a line must not be written with a missing or stale id.
+// The data pattern's tokens match the word "#*" literally, without a
+// capture; in either place, such a line is no data line.
 TEST(convert_listing, line_led_by_the_pattern_word_is_no_data_line) {
   EXPECT_EQ(convert(MODE_DISP, "#* 2 1.25\n"), "\r\n");
-  EXPECT_EQ(convert(MODE_SELECT, "Node\n5 6\n7 x\n#* #*\n . #* 3\n8 #*\n"),
-            "SELPIC,ND,5;\r\nSELPIC,ND,8;\r\n\r\n");
-  EXPECT_EQ(convert(MODE_BEAM, "#* #*\n5 0\n#* 1\n7 0\n"), "el,,cr,0,2,7,5;\r\n\r\n");
+  EXPECT_EQ(convert(MODE_SELECT, "Node\n5 6\n7 x\n#* #*\n . #* 3\n8 #*\n"), "SELPIC,ND,5;\r\n\r\n");
+  EXPECT_EQ(convert(MODE_BEAM, "#* #*\n5 0\n#* 1\n6 #*\n7 0\n"), "el,,cr,0,2,7,5;\r\n\r\n");
 }
 
 // Records are put together in the stream's buffer; an output many times the

@@ -17,8 +17,8 @@ TEST(file_system, open_is_untranslated_and_reading_never_creates) {
   vantrel_test::temp_dir dir;
   const std::string name = dir / "a.gem";
   const std::string bytes("Node\r\n1 0.0\r\n\x1a\r\n2\n", 19);
-  for (bool append : {false, true}) {
-    std::FILE* f = open_for_writing(name.c_str(), append);
+  for (write_mode mode : {write_mode::emptied, write_mode::appended}) {
+    std::FILE* f = open_for_writing(name.c_str(), mode);
     ASSERT_NE(nullptr, f);
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
@@ -51,28 +51,6 @@ TEST(file_system, same_file_by_identity_not_spelling) {
     EXPECT_FALSE(same_file(a.c_str(), (dir / other).c_str())) << other;
   }
   EXPECT_FALSE(same_file((dir / "missing.gem").c_str(), (dir / "missing.gem").c_str()));
-}
-
-// The same entry whether or not it exists yet, through any spelling of its
-// folder; a different last component or folder is another entry.
-TEST(file_system, same_entry_with_or_without_the_file) {
-  vantrel_test::temp_dir dir;
-  std::filesystem::create_directory(dir / "sub");
-  const std::string name = "vantrel123xyz.ses";
-  const std::string spellings[] = {dir / name, dir / ("./" + name), dir / ("sub/../" + name),
-                                   dir.path() + "//" + name};
-  for (bool exists : {false, true}) {
-    if (exists) vantrel_test::write_file(dir / name, "x");
-    for (const std::string& a : spellings) {
-      for (const std::string& b : spellings) {
-        EXPECT_TRUE(same_entry(a.c_str(), b.c_str())) << a << " " << b << " " << exists;
-      }
-      for (const std::string& other :
-           {dir / ("sub/" + name), dir / "vantrel123xyz.se", dir / "sub/"}) {
-        EXPECT_FALSE(same_entry(a.c_str(), other.c_str())) << a << " " << other << " " << exists;
-      }
-    }
-  }
 }
 
 }  // namespace

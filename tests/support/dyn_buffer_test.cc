@@ -56,8 +56,9 @@ TEST(dyn_buffer, grows_by_whole_steps) {
 }
 
 // The notice takes the place of the text that did not fit: the whole notice
-// when it fits, else "mFAIL", else nothing. A dropped character or a failed
-// assign leaves a terminated text, and a buffer without storage stays so.
+// when it fits, else "mFAIL", else nothing, and the text is not complete
+// until the next assign. A dropped character or a failed assign leaves a
+// terminated text, and a buffer without storage stays so.
 TEST(dyn_buffer, failed_growth_writes_the_notice_that_fits) {
   const struct {
     std::uint32_t room;
@@ -70,8 +71,11 @@ TEST(dyn_buffer, failed_growth_writes_the_notice_that_fits) {
     b.append(std::string(300, 'z').c_str());
     set_allocator(nullptr);
     EXPECT_EQ(std::string(b.c_str()), std::string("abc") + c.notice) << c.room;
+    EXPECT_FALSE(b.complete());
     const auto used = static_cast<std::uint32_t>(std::strlen(c.notice));
     expect_shape(b, c.room + 3, c.room - used, c.room + 3);
+    b.append("d");  // a later append that succeeds does not make it whole
+    EXPECT_FALSE(b.complete());
   }
   dyn_buffer none(0), b(4);
   b.append("abc");
@@ -79,10 +83,14 @@ TEST(dyn_buffer, failed_growth_writes_the_notice_that_fits) {
   none.append("x").append_char('y');
   b.append_char('d');
   EXPECT_STREQ(b.c_str(), "abc");
+  EXPECT_FALSE(b.complete());
+  EXPECT_FALSE(none.complete());
   b.assign("longer");
   set_allocator(nullptr);
   EXPECT_STREQ(b.c_str(), "");
+  EXPECT_FALSE(b.complete());
   expect_shape(b, 4, 4, 4);
+  EXPECT_TRUE(b.assign("abc").complete());
   EXPECT_EQ(none.c_str(), nullptr);
   expect_shape(none, 0, 0, 256);
   EXPECT_STREQ(none.append("x").c_str(), "x");  // the next append grows again

@@ -1,0 +1,1 @@
+vantrel123xyz.ses
