@@ -10,6 +10,7 @@
 #include "listing/input_stream.h"
 #include "listing/listing_reader.h"
 #include "output/convert_listing.h"
+#include "output/inp_text.h"
 #include "output/run_mode.h"
 #include "support/output_stream.h"
 #include "support/pair_array.h"
@@ -21,8 +22,10 @@ namespace {
 using namespace vantrel;
 using namespace vantrel_test;
 
-const int modes[8] = {MODE_SELECT, MODE_REGION_LOOKUP, MODE_ZSET,       MODE_BEAM,
-                      MODE_DISP,   MODE_QUAD,          MODE_BATCH_LIST, 0};
+// No mode and the batch list (which never reaches the engine) write what
+// MODE_QUAD writes, so their places go to the .inp modes.
+const int modes[8] = {MODE_SELECT, MODE_REGION_LOOKUP, MODE_ZSET,     MODE_BEAM,
+                      MODE_DISP,   MODE_QUAD,          MODE_INP_SETS, MODE_INP_BOUNDARY};
 
 // A small lookup table: a region 0 answer, a surface named twice, negative
 // ids and the extremes of the 32-bit range.
@@ -49,6 +52,8 @@ std::string convert(const std::string& listing, std::size_t chunk, int mode,
   conversion_settings settings;
   settings.run_mode = mode;
   settings.file_stem = "stem";
+  settings.set_name = "stem";
+  settings.listing_name = "stem.gem";
   settings.regions = &regions;
   string_input input(listing, chunk);
   listing_reader reader(input);
@@ -56,6 +61,32 @@ std::string convert(const std::string& listing, std::size_t chunk, int mode,
   convert_listing(reader, out, settings);
   fuzz_check(!reader.read_line(), "the listing is read to its end");
   return out.str();
+}
+
+// The files of -a and -u: lines of at most 256 characters, none empty, each
+// one of the forms the conversion writes.
+void check_inp_file(const std::string& text) {
+  fuzz_check(text.compare(0, 13, "** stem.gem\r\n") == 0, "the comment line comes first");
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find("\r\n", start);
+    fuzz_check(end != std::string::npos, "every line ends in CR LF");
+    const std::string line = text.substr(start, end - start);
+    fuzz_check(!line.empty() && line.size() <= max_inp_line, "no line is empty or too long");
+    if (line[0] != '*') {
+      // Ids, or a boundary line: no blank but after a comma, no empty field.
+      int fields = 1;
+      for (std::size_t k = 0; k < line.size(); ++k) {
+        if (line[k] == ',') {
+          ++fields;
+          fuzz_check(k + 2 < line.size() && line[k + 1] == ' ' && line[k + 2] != ',',
+                     "fields are separated by a comma and a blank");
+        }
+      }
+      fuzz_check(fields <= max_ids_on_line, "at most 16 fields to a line");
+    }
+    start = end + 2;
+  }
 }
 
 }  // namespace
@@ -70,13 +101,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Every output ends with a line break, and every line feed that reaches
   // the output is stored as CR LF.
+  if (mode & (MODE_INP_SETS | MODE_INP_BOUNDARY)) check_inp_file(text);
   fuzz_check(text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0,
              "the output ends with a line break");
   for (std::size_t k = 0; k < text.size(); ++k) {
     fuzz_check(text[k] != '\n' || (k > 0 && text[k - 1] == '\r'),
                "every line feed is stored as CR LF");
   }
-  if ((mode & (MODE_SELECT | MODE_REGION_LOOKUP | MODE_ZSET | MODE_BEAM | MODE_DISP)) == 0) {
+  if ((mode & (MODE_SELECT | MODE_REGION_LOOKUP | MODE_ZSET | MODE_BEAM | MODE_DISP |
+               MODE_INP_SETS | MODE_INP_BOUNDARY)) == 0) {
     fuzz_check(text == "\r\n", "a mode without records writes one line break");
   }
   // Without a table the region lookup selects like the selection mode, and

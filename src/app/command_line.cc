@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include <cstring>
+
 #include "output/run_mode.h"
 
 namespace vantrel {
@@ -26,6 +28,14 @@ void apply_option(const char* arg, command_line& line) {
     case 'z':
       line.run_mode = MODE_ZSET;
       line.default_ext.assign("zset");
+      break;
+    case 'a':
+      line.run_mode = MODE_INP_SETS;
+      line.default_ext.assign("inp");
+      break;
+    case 'u':
+      line.run_mode = MODE_INP_BOUNDARY;
+      line.default_ext.assign("bou");
       break;
     case 'f':
       line.run_mode = MODE_BATCH_LIST;
@@ -61,6 +71,16 @@ command_line::error parse_command_line(int count, const char* const* args, comma
   }
   if (!line.option_seen) line.run_mode = MODE_SELECT;
   return command_line::error::none;
+}
+
+command_line::query find_query(int count, const char* const* args) {
+  if (count != 2) return command_line::query::none;
+  const char* arg = args[1];
+  if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+    return command_line::query::help;
+  }
+  if (std::strcmp(arg, "--version") == 0) return command_line::query::version;
+  return command_line::query::none;
 }
 
 }  // namespace vantrel

@@ -9,6 +9,8 @@ namespace vantrel {
 // names point into the argument vector, which outlives the run.
 struct command_line {
   enum class error { none, two_options, bad_command_line };
+  // A question about the program instead of a run.
+  enum class query { none, help, version };
 
   int run_mode = 0;
   bool option_seen = false;
@@ -22,7 +24,7 @@ struct command_line {
   bool dest_given = false;
   // The file name of -r.
   const char* lookup_name = "";
-  // "zset" under -z, else "geo".
+  // "zset" under -z, "inp" under -a, "bou" under -u, else "geo".
   dyn_string default_ext{"geo"};
 };
 
@@ -31,6 +33,11 @@ struct command_line {
 // option the run mode is the selection mode; with an option whose letter is
 // unknown it stays 0.
 command_line::error parse_command_line(int count, const char* const* args, command_line& line);
+
+// The question that a command line of exactly one argument asks: "--help"
+// or "-h" for the usage text, "--version" for the version. Every other
+// command line asks none and is parsed as a run.
+command_line::query find_query(int count, const char* const* args);
 
 }  // namespace vantrel
 

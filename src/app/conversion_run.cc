@@ -1,10 +1,12 @@
 #include <cstring>
 
+#include "app/inp_set_name.h"
 #include "app/messages.h"
 #include "app/region_table.h"
 #include "app/run_context.h"
 #include "app/runs.h"
 #include "output/convert_listing.h"
+#include "output/inp_text.h"
 #include "output/run_mode.h"
 #include "platform/file_system.h"
 
@@ -67,8 +69,15 @@ step convert_match(run_context& context, conversion_settings settings) {
     return step::stop;
   }
   print_progress(source, destination_name);
+  char set_name[max_set_name + 1];
+  if (settings.run_mode == MODE_INP_SETS) {
+    take_inp_set_name(context, source, destination_name, set_name);
+    settings.set_name = set_name;
+  }
+  settings.listing_name = source;
 
-  convert_listing(listing.reader(), destination, settings);
+  const conversion_report report = convert_listing(listing.reader(), destination, settings);
+  print_left_out(source, destination_name, report);
   // The read error shows only while the listing is still open.
   const bool read_completely = !listing.bad();
   listing.close();

@@ -1,5 +1,6 @@
 #include "app/front_end.h"
 
+#include "app/command_line.h"
 #include "app/messages.h"
 #include "app/run_context.h"
 #include "app/runs.h"
@@ -11,6 +12,18 @@ namespace {
 
 // The run itself; returns its exit code before the messages are ended.
 int run_command_line(int argc, const char* const* argv) {
+  // --help, -h and --version alone are answered instead of a run; a
+  // failure to write the answer shows in the exit code like any message.
+  switch (find_query(argc, argv)) {
+    case command_line::query::help:
+      print_usage();
+      return 0;
+    case command_line::query::version:
+      print_version();
+      return 0;
+    case command_line::query::none:
+      break;
+  }
   if (argc <= 1) {
     print_usage();
     return 0;

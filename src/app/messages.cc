@@ -1,10 +1,12 @@
 #include "app/messages.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include "app/version.h"
+#include "output/convert_listing.h"
 
 namespace vantrel {
 
@@ -48,6 +50,8 @@ void print_usage() {
       "   -b  build beams from node list from first node to nodes 2+.  Uses automatic beam "
       "orientation (2 node elements)\r\n"
       "   -q  Convert triangular elements to collapsed quadrilaterals.\n"
+      "   -a  Create CalculiX/Abaqus *NSET for nodes, *ELSET for elements, in stem.inp\r\n"
+      "   -u  Apply nodal displacement listing as CalculiX/Abaqus *BOUNDARY lines, in stem.bou\n"
       "\r\n\r\n Example:  'vantrel -s *.gem' creates a geo file for each listing file gem.\n",
       stdout);
   std::printf("\r\n\r\n       vantrel %s - %s\n", program_version, contact_name);
@@ -171,6 +175,80 @@ int end_messages() {
 
 void print_output_failure(int error) {
   std::fprintf(stderr, "vantrel: standard output: %s\n", std::strerror(error));
+}
+
+void print_version() {
+  std::printf("vantrel %s\n", program_version);
+  keep_first_failure();
+}
+
+void print_set_name_mapped(const char* source, const char* stem, const char* set_name) {
+  print_on_one_line(source);
+  std::fputs(": the set name is ", stdout);
+  std::fputs(set_name, stdout);
+  std::fputs(", since \"", stdout);
+  print_on_one_line(stem);
+  std::fputs("\" is no name the solvers accept.\n", stdout);
+  keep_first_failure();
+}
+
+void print_set_name_clash(const char* source, const char* set_name, const char* earlier_source,
+                          const char* earlier_name, const char* destination) {
+  print_on_one_line(source);
+  std::printf(
+      ": warning: the solvers, which ignore case, take its set name %s and the set name %s of ",
+      set_name, earlier_name);
+  print_on_one_line(earlier_source);
+  std::fputs(" as one set in ", stdout);
+  print_on_one_line(destination);
+  std::fputs(".\n", stdout);
+  keep_first_failure();
+}
+
+namespace {
+
+// Prints a piece of a listing quoted, its control bytes shown as '?', with
+// "..." when it was cut.
+void print_quoted_sample(const conversion_report::left_out& kind) {
+  std::putchar('"');
+  for (const char* p = kind.first; *p != '\0'; ++p) {
+    const auto u = static_cast<unsigned char>(*p);
+    std::putchar(u < ' ' || u == 0x7f ? '?' : *p);
+  }
+  std::fputs(kind.first_cut ? "...\"" : "\"", stdout);
+}
+
+void print_count(std::int64_t count, const char* one, const char* many) {
+  std::printf("%lld %s", static_cast<long long>(count), count == 1 ? one : many);
+}
+
+}  // namespace
+
+void print_left_out(const char* source, const char* destination, const conversion_report& report) {
+  if (report.ids.count > 0) {
+    print_on_one_line(source);
+    std::fputs(": ", stdout);
+    print_count(report.ids.count, "line was", "lines were");
+    std::fputs(" left out of ", stdout);
+    print_on_one_line(destination);
+    std::fputs(": an id must be a whole number from 1 to 2147483647; the first was ", stdout);
+    print_quoted_sample(report.ids);
+    std::fputs(".\n", stdout);
+  }
+  if (report.values.count > 0) {
+    print_on_one_line(source);
+    std::fputs(": ", stdout);
+    print_count(report.values.count, "value was", "values were");
+    std::fputs(" left out of ", stdout);
+    print_on_one_line(destination);
+    std::fputs(
+        ": a value must be a number like 1.5 or -2.5E-04 of at most 20 characters; the first "
+        "was ",
+        stdout);
+    print_quoted_sample(report.values);
+    std::printf(", of node %s.\n", report.first_value_node);
+  }
+  keep_first_failure();
 }
 
 }  // namespace vantrel

@@ -3,6 +3,8 @@
 
 namespace vantrel {
 
+struct conversion_report;
+
 // Everything the program says on standard output, except the one message
 // on standard error that says standard output failed. A message about one
 // match that lets the batch go on is one line that ends in a line feed,
@@ -64,6 +66,20 @@ int end_messages();
 // On standard error: "vantrel: standard output: " and the reason for
 // `error`.
 void print_output_failure(int error);
+
+// vantrel --version: "vantrel" and the version.
+void print_version();
+
+// Under -a: the set name `set_name` used for a listing whose stem is no
+// valid name; the batch goes on.
+void print_set_name_mapped(const char* source, const char* stem, const char* set_name);
+// Under -a: a listing whose set name equals, up to case, that of an earlier
+// listing written to the same destination in this run.
+void print_set_name_clash(const char* source, const char* set_name, const char* earlier_source,
+                          const char* earlier_name, const char* destination);
+// Under -a and -u: one line for the ids and one for the values that the
+// conversion of `source` left out of `destination`, if any.
+void print_left_out(const char* source, const char* destination, const conversion_report& report);
 
 }  // namespace vantrel
 

@@ -2,6 +2,7 @@
 #define VANTREL_APP_RUN_CONTEXT_H
 
 #include "app/command_line.h"
+#include "app/set_name_register.h"
 #include "listing/input_file.h"
 #include "platform/directory_search.h"
 #include "platform/output_file.h"
@@ -32,6 +33,9 @@ struct run_context {
   region_index regions;
 
   directory_search search;
+
+  // The set names that -a has written in this run, by destination.
+  set_name_register set_names;
 
   // False when a file buffer or a name buffer could not be had at start:
   // the run must not begin.

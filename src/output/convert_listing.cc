@@ -6,6 +6,7 @@
 #include "listing/listing_reader.h"
 #include "listing/pattern_index.h"
 #include "listing/word_scan.h"
+#include "output/inp_text.h"
 #include "output/run_mode.h"
 #include "support/decimal.h"
 #include "support/output_stream.h"
@@ -90,7 +91,7 @@ class converter {
   converter(listing_reader& reader, output_stream& out, const conversion_settings& settings)
       : reader_(reader), out_(out), settings_(settings) {}
 
-  void run();
+  conversion_report run();
 
  private:
   void on_header(int index);
@@ -100,6 +101,12 @@ class converter {
   void write_set_id(const char* id, std::size_t id_size);
   void write_beam(const char* id, std::size_t id_size);
   void write_displacements(const char* id, std::size_t id_size);
+  // The .inp modes, -a and -u.
+  bool inp_mode() const { return (settings_.run_mode & (MODE_INP_SETS | MODE_INP_BOUNDARY)) != 0; }
+  void write_inp_comment();
+  void end_inp_id_line();
+  void write_inp_set_id(const char* id, std::size_t id_size);
+  void write_inp_boundary(const char* id, std::size_t id_size);
 
   listing_reader& reader_;
   output_stream& out_;
@@ -111,12 +118,27 @@ class converter {
   // The listing's first id, which every beam record ends with.
   char first_id_[line_pattern::capture_size + word_scan_padding] = {};
   std::size_t first_id_size_ = 0;
+  // Under -u: whether the listing's *BOUNDARY keyword line is written.
+  bool boundary_started_ = false;
+  conversion_report report_;
 };
 
-void converter::run() {
+// Counts a text left out of the file, keeping the first for the report.
+void note_left_out(conversion_report::left_out& kind, const char* text, std::size_t n) {
+  if (kind.count++ != 0) return;
+  kind.first_cut = n > conversion_report::sample_size;
+  if (kind.first_cut) n = conversion_report::sample_size;
+  std::memcpy(kind.first, text, n);
+  kind.first[n] = '\0';
+}
+
+conversion_report converter::run() {
   line_pattern patterns[header_count + 1];
   line_pattern* set[header_count + 2];
-  patterns[0].compile_pattern(settings_.run_mode == MODE_DISP ? "\t#*" : "\t#*,\t#*");
+  // A displacement listing's data line needs only its node id.
+  const bool node_values =
+      settings_.run_mode == MODE_DISP || settings_.run_mode == MODE_INP_BOUNDARY;
+  patterns[0].compile_pattern(node_values ? "\t#*" : "\t#*,\t#*");
   set[0] = &patterns[0];
   for (int k = 0; k < header_count; ++k) {
     patterns[k + 1].compile_pattern(headers[k].word);
@@ -125,7 +147,8 @@ void converter::run() {
   set[header_count + 1] = nullptr;
   const pattern_index index(set);
 
-  const int data_words = settings_.run_mode == MODE_DISP ? 1 : 2;
+  const int data_words = node_values ? 1 : 2;
+  if (inp_mode()) write_inp_comment();
   while (reader_.read_line()) {
     word_ref id;
     // The common data line is taken by the reader's shortcut; every other
@@ -146,11 +169,25 @@ void converter::run() {
     }
     on_data_line(id.start, static_cast<std::size_t>(id.length));
   }
-  out_.end_line();
+  if (inp_mode()) {
+    // The solvers' files end with the last complete line, not an empty one.
+    end_inp_id_line();
+    out_.flush();
+  } else {
+    out_.end_line();
+  }
+  return report_;
 }
 
 void converter::on_header(int index) {
   header_ = index;
+  if (settings_.run_mode == MODE_INP_SETS && (index == node_header || index == element_header)) {
+    end_inp_id_line();
+    out_.write(index == node_header ? "*NSET, NSET=" : "*ELSET, ELSET=")
+        .write(settings_.set_name)
+        .put('\n');
+    return;
+  }
   if (settings_.run_mode != MODE_ZSET) return;
   if (index != node_header && index != element_header) return;
   // A set header always starts its own line, also after an open line of ids.
@@ -170,6 +207,10 @@ void converter::on_data_line(const char* id, std::size_t id_size) {
     write_beam(id, id_size);
   } else if (mode & MODE_DISP) {
     write_displacements(id, id_size);
+  } else if (mode & MODE_INP_SETS) {
+    write_inp_set_id(id, id_size);
+  } else if (mode & MODE_INP_BOUNDARY) {
+    write_inp_boundary(id, id_size);
   }
 }
 
@@ -239,14 +280,80 @@ void converter::write_displacements(const char* id, std::size_t id_size) {
   }
 }
 
+void converter::write_inp_comment() {
+  // "** " and the name fill at most one line of the longest length.
+  char name[max_inp_line - 3 + 1];
+  comment_text(settings_.listing_name, name, sizeof name);
+  out_.write("** ").write(name).put('\n');
+}
+
+void converter::end_inp_id_line() {
+  if (ids_on_line_ == 0) return;
+  out_.put('\n');
+  ids_on_line_ = 0;
+}
+
+void converter::write_inp_set_id(const char* id, std::size_t id_size) {
+  if (header_ != node_header && header_ != element_header) return;
+  if (!is_plain_id(id, id_size)) {
+    note_left_out(report_.ids, id, id_size);
+    return;
+  }
+  record line(out_);
+  if (ids_on_line_ == max_ids_on_line) {
+    line.line_end();
+    ids_on_line_ = 0;
+  }
+  if (ids_on_line_ > 0) line.add(", ");
+  ++ids_on_line_;
+  line.add_word(id, id_size).commit();
+}
+
+void converter::write_inp_boundary(const char* id, std::size_t id_size) {
+  if (!is_plain_id(id, id_size)) {
+    note_left_out(report_.ids, id, id_size);
+    return;
+  }
+  // Only the values present are written, as under -d.
+  int count = reader_.split_fields(0);
+  if (count > 6) count = 6;
+  for (int i = 0; i < count; ++i) {
+    const char* value = reader_.field(i);
+    const auto value_size = static_cast<std::size_t>(reader_.field_length(i));
+    if (!is_inp_number(value, value_size)) {
+      if (report_.values.count == 0) {
+        std::memcpy(report_.first_value_node, id, id_size);
+        report_.first_value_node[id_size] = '\0';
+      }
+      note_left_out(report_.values, value, value_size);
+      continue;
+    }
+    if (!boundary_started_) {
+      out_.write("*BOUNDARY\n");
+      boundary_started_ = true;
+    }
+    const char dof[] = {static_cast<char>('1' + i), ','};
+    record(out_)
+        .add_word(id, id_size)
+        .add(", ")
+        .add(dof, 2)
+        .add(" ")
+        .add(dof, 2)
+        .add(" ")
+        .add_word(value, value_size)
+        .line_end()
+        .commit();
+  }
+}
+
 }  // namespace
 
-void convert_listing(listing_reader& reader, output_stream& out,
-                     const conversion_settings& settings) {
+conversion_report convert_listing(listing_reader& reader, output_stream& out,
+                                  const conversion_settings& settings) {
   // Records are put together in the stream's buffer, which a stream that
   // could not get one lacks; such a stream is failed and takes nothing.
-  if (!out.has_buffer()) return;
-  converter(reader, out, settings).run();
+  if (!out.has_buffer()) return conversion_report{};
+  return converter(reader, out, settings).run();
 }
 
 }  // namespace vantrel

@@ -14,6 +14,10 @@ enum : int {
   MODE_QUAD = 16,
   MODE_BEAM = 32,
   MODE_DISP = 64,
+  // Node and element sets, and displacement conditions, for CalculiX and
+  // Abaqus.
+  MODE_INP_SETS = 128,
+  MODE_INP_BOUNDARY = 256,
 };
 
 }  // namespace vantrel

@@ -31,6 +31,15 @@ TEST(command_line, parsed_arguments) {
       {{"a.gem", "-qrt"}, error::none, MODE_QUAD, "a.gem", "", false, ""},
       {{"-zebulon", "a.gem"}, error::none, MODE_ZSET, "a.gem", "", false, ""},
       {{"-rt.txt", "a.gem"}, error::none, MODE_REGION_LOOKUP, "a.gem", "", false, "t.txt"},
+      {{"-a", "a.gem"}, error::none, MODE_INP_SETS, "a.gem", "", false, ""},
+      {{"a.gem", "-abaqus", "s.inp"}, error::none, MODE_INP_SETS, "a.gem", "s.inp", true, ""},
+      {{"-u", "a.gem"}, error::none, MODE_INP_BOUNDARY, "a.gem", "", false, ""},
+      {{"-ux", "a.gem", "-a"}, error::two_options, MODE_INP_BOUNDARY, "a.gem", "", false, ""},
+      // The questions are asked only alone; among other arguments they are
+      // options like any other.
+      {{"-h", "a.gem"}, error::none, 0, "a.gem", "", false, ""},
+      {{"--help", "a.gem"}, error::none, 0, "a.gem", "", false, ""},
+      {{"a.gem", "--version"}, error::none, 0, "a.gem", "", false, ""},
       // -r takes no detached name: the next argument is the Source.
       {{"-r", "t.txt", "a.gem"}, error::none, MODE_REGION_LOOKUP, "t.txt", "a.gem", true, ""},
       {{"-fb.cmd", "*.geo"}, error::none, MODE_BATCH_LIST, "*.geo", "b.cmd", false, ""},
@@ -62,7 +71,37 @@ TEST(command_line, parsed_arguments) {
     EXPECT_EQ(line.dest_given, c.dest_given) << shown;
     EXPECT_EQ(line.dest_taken, c.dest_given || c.mode == MODE_BATCH_LIST) << shown;
     EXPECT_STREQ(line.lookup_name, c.lookup) << shown;
-    EXPECT_STREQ(line.default_ext.c_str(), c.mode == MODE_ZSET ? "zset" : "geo") << shown;
+    const char* ext = c.mode == MODE_ZSET           ? "zset"
+                      : c.mode == MODE_INP_SETS     ? "inp"
+                      : c.mode == MODE_INP_BOUNDARY ? "bou"
+                                                    : "geo";
+    EXPECT_STREQ(line.default_ext.c_str(), ext) << shown;
+  }
+}
+
+TEST(command_line, questions_asked_alone) {
+  using query = command_line::query;
+  const struct {
+    std::vector<const char*> args;
+    query asked;
+  } cases[] = {
+      {{"--help"}, query::help},
+      {{"-h"}, query::help},
+      {{"--version"}, query::version},
+      {{}, query::none},
+      {{"-hx"}, query::none},
+      {{"--Help"}, query::none},
+      {{"--versions"}, query::none},
+      {{"-v"}, query::none},
+      {{"--help", "--help"}, query::none},
+      {{"--version", "a.gem"}, query::none},
+      {{"a.gem", "-h"}, query::none},
+  };
+  for (const auto& c : cases) {
+    std::vector<const char*> args = c.args;
+    args.insert(args.begin(), "vantrel");
+    EXPECT_EQ(find_query(static_cast<int>(args.size()), args.data()), c.asked)
+        << testing::PrintToString(c.args);
   }
 }
 
