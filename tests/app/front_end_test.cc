@@ -186,7 +186,8 @@ TEST(front_end, any_one_request_that_fails_in_a_whole_run) {
   const std::string stops[] = {"\nThere is not enough memory for the file buffers.",
                                "\nThe search for " + source + " could not be completed.",
                                "\nregions.txt holds more records than memory allows."};
-  for (const char* option : {"-s", "-rregions.txt", "-z", "-b", "-d", "-q", "-fbatch.cmd"}) {
+  for (const char* option :
+       {"-s", "-rregions.txt", "-z", "-b", "-d", "-q", "-a", "-u", "-fbatch.cmd"}) {
     const char* const argv[] = {"vantrel", option, source.c_str(), nullptr};
     int status = -1;
     clean();
