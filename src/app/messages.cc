@@ -225,22 +225,23 @@ void print_count(std::int64_t count, const char* one, const char* many) {
 }  // namespace
 
 void print_left_out(const char* source, const char* destination, const conversion_report& report) {
-  if (report.ids.count > 0) {
+  // "<source>: <n> <what> left out of <destination>: <rule>; the first was
+  // "<sample>"", for each kind of text that was left out.
+  const auto start = [&](std::int64_t count, const char* one, const char* many) {
     print_on_one_line(source);
     std::fputs(": ", stdout);
-    print_count(report.ids.count, "line was", "lines were");
+    print_count(count, one, many);
     std::fputs(" left out of ", stdout);
     print_on_one_line(destination);
+  };
+  if (report.ids.count > 0) {
+    start(report.ids.count, "line was", "lines were");
     std::fputs(": an id must be a whole number from 1 to 2147483647; the first was ", stdout);
     print_quoted_sample(report.ids);
     std::fputs(".\n", stdout);
   }
   if (report.values.count > 0) {
-    print_on_one_line(source);
-    std::fputs(": ", stdout);
-    print_count(report.values.count, "value was", "values were");
-    std::fputs(" left out of ", stdout);
-    print_on_one_line(destination);
+    start(report.values.count, "value was", "values were");
     std::fputs(
         ": a value must be a number like 1.5 or -2.5E-04 of at most 20 characters; the first "
         "was ",
