@@ -16,6 +16,23 @@ namespace vantrel {
 // and are what other hosts use.
 constexpr int mask_width = 16;
 
+// The bytes that separate words and fields, and no others: blank, tab, LF
+// and CR. Form feed, vertical tab and every other byte belong to words.
+constexpr char word_delimiters[] = " \t\n\r";
+constexpr int word_delimiter_count = sizeof word_delimiters - 1;
+
+// The readable bytes that a scan of mask_width bytes at a time needs past
+// the NUL that ends the text it scans; every line and capture has them.
+constexpr int scan_padding = mask_width;
+
+// A set of bytes below 64 as the bits of a word: bit b stands for byte b.
+constexpr std::uint64_t low_byte_set(const char* bytes, int count) {
+  std::uint64_t set = 0;
+  for (int i = 0; i < count; ++i) set |= std::uint64_t{1} << static_cast<unsigned char>(bytes[i]);
+  return set;
+}
+constexpr std::uint64_t word_delimiter_set = low_byte_set(word_delimiters, word_delimiter_count);
+
 // The bytes that a mask leaves out, within the 16 bytes of a mask.
 inline std::uint32_t other_bytes(std::uint32_t equal_mask) {
   return ~equal_mask & ((1u << mask_width) - 1);
@@ -40,12 +57,13 @@ inline std::uint32_t bytes_up_to_blank(const char* p) {
   return mask;
 }
 
-// The bytes that end a word: blank, tab, LF, CR and NUL.
+// The bytes that end a word: the word delimiters and NUL.
 inline std::uint32_t bytes_ending_words(const char* p) {
+  constexpr std::uint64_t ending = word_delimiter_set | 1;
   std::uint32_t mask = 0;
   for (int i = 0; i < mask_width; ++i) {
-    const char c = p[i];
-    mask |= std::uint32_t{c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\0'} << i;
+    const auto u = static_cast<unsigned char>(p[i]);
+    mask |= std::uint32_t{u < 64 && ((ending >> u) & 1) != 0} << i;
   }
   return mask;
 }
@@ -83,13 +101,11 @@ inline std::uint32_t bytes_up_to_blank(const char* p) {
 
 inline std::uint32_t bytes_ending_words(const char* p) {
   const __m128i x = load_16(p);
-  const __m128i blank_or_tab =
-      _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(x, _mm_set1_epi8('\t')));
-  const __m128i feed_or_return =
-      _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('\n')), _mm_cmpeq_epi8(x, _mm_set1_epi8('\r')));
-  const __m128i nul = _mm_cmpeq_epi8(x, _mm_setzero_si128());
-  return static_cast<std::uint32_t>(
-      _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(blank_or_tab, feed_or_return), nul)));
+  __m128i ending = _mm_cmpeq_epi8(x, _mm_setzero_si128());
+  for (int i = 0; i < word_delimiter_count; ++i) {
+    ending = _mm_or_si128(ending, _mm_cmpeq_epi8(x, _mm_set1_epi8(word_delimiters[i])));
+  }
+  return static_cast<std::uint32_t>(_mm_movemask_epi8(ending));
 }
 
 inline int lowest_bit(std::uint32_t mask) { return __builtin_ctz(mask); }

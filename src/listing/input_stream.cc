@@ -14,7 +14,7 @@ input_stream::input_stream(std::size_t chunk_size)
   // data ends somewhere new, so that the scans past a line's end never meet
   // bytes that were not written, while the pages of a chunk that a small
   // input never reaches are never touched.
-  static_assert(chunk_padding >= line_padding, "a line's padding lies in the chunk's room");
+  static_assert(chunk_padding >= scan_padding, "a line's padding lies in the chunk's room");
   chunk_ = allocate_chunk();
   next_ = end_ = chunk_;
 }

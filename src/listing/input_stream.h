@@ -50,7 +50,7 @@ class input_stream {
   // not copied. Only a line that does not fit there (over `limit` bytes, or
   // longer than the buffer) is copied into `spare`, as get_line would.
   // Returns the terminated line, valid until the next call on the stream;
-  // the bytes after its NUL are readable up to line_padding further.
+  // the bytes after its NUL are readable up to scan_padding further.
   char* take_line(char* spare, std::size_t limit);
 
   // skip_white_space, then take_line: the next line that the reader takes.
@@ -76,15 +76,13 @@ class input_stream {
 
   // The bytes of the chunk that no read has taken yet, for a reader that
   // recognises a whole record among them: unread_size() bytes from
-  // unread(), followed by line_padding readable bytes. None while the stream
+  // unread(), followed by scan_padding readable bytes. None while the stream
   // shows an indication.
   const char* unread() const { return next_; }
   std::size_t unread_size() const { return good() ? static_cast<std::size_t>(end_ - next_) : 0; }
   // Takes n of the unread bytes, n <= unread_size().
   void skip_unread(std::size_t n) { next_ += n; }
 
-  // Readable bytes that every line of take_line has after its NUL.
-  static constexpr std::size_t line_padding = 16;
   // The chunk's room behind its end, for the scans that read whole blocks.
   static constexpr std::size_t chunk_padding = 2 * mask_width;
 

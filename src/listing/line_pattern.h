@@ -50,7 +50,7 @@ class line_pattern {
   // Capture i (0 <= i < max_captures) of the last attempt; valid for the
   // winner of classify_line until the next classify_line on the same set.
   // Slots not written by that attempt keep older contents (initially null).
-  // Like a line, a capture is followed by word_scan_padding readable bytes.
+  // Like a line, a capture is followed by scan_padding readable bytes.
   const char* capture(int i) const { return captures_[i]; }
   // The length of capture(i), for a slot that the last attempt wrote.
   std::int32_t capture_length(int i) const { return capture_lengths_[i]; }
@@ -99,7 +99,7 @@ class line_pattern {
   std::int32_t capture_lengths_[max_captures] = {};
   const char** capture_next_;
   char pattern_text_[text_size] = {};
-  char capture_text_[capture_size + word_scan_padding] = {};
+  char capture_text_[capture_size + scan_padding] = {};
   char* capture_text_next_;
 };
 

@@ -8,11 +8,7 @@
 
 namespace vantrel {
 
-listing_reader::listing_reader(input_stream& stream) : stream_(stream) {
-  static_assert(scan_padding >= word_scan_padding, "the word scans need room past the line");
-  static_assert(input_stream::line_padding >= word_scan_padding,
-                "the word scans need room past the line");
-}
+listing_reader::listing_reader(input_stream& stream) : stream_(stream) {}
 
 void listing_reader::read_physical_line() {
   line_ = stream_.next_line(line_buffer_, buffer_size - 1);

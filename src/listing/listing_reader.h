@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "listing/byte_masks.h"
+
 namespace vantrel {
 
 class line_pattern;
@@ -80,10 +82,6 @@ class listing_reader {
   // position at its start. The line stays where the stream holds it; only a
   // line that the stream cannot hold whole is copied into line_buffer_.
   void read_physical_line();
-
-  // Room past the line for the word scans, which read up to 16 bytes at a
-  // time.
-  static constexpr int scan_padding = 16;
 
   char line_buffer_[buffer_size + scan_padding] = {};
   char* line_ = line_buffer_;  // the current line, in the stream or in line_buffer_

@@ -10,14 +10,12 @@
 namespace vantrel {
 
 // The word rules of the listing layer, shared by the stream, the reader and
-// the classifier. The word scans may read up to word_scan_padding bytes past
-// the line's terminating NUL (the 16-byte masks of byte_masks.h as well), so
-// the buffer they run on must have that room.
-constexpr int word_scan_padding = 16;
+// the classifier. The word scans may read up to scan_padding bytes past the
+// line's terminating NUL, so the buffer they run on must have that room.
 
 // Copies the n bytes of a word to `out` in steps of 16 and returns the end
 // of the copy. Up to 16 bytes past the word are read and written: the
-// word's text must be followed by word_scan_padding readable bytes, as every
+// word's text must be followed by scan_padding readable bytes, as every
 // line and capture is, and `out` must have as much room past the n bytes.
 // A word of an id or a value takes one step instead of a call.
 inline char* copy_word(char* out, const char* word, std::size_t n) {
@@ -29,12 +27,10 @@ inline char* copy_word(char* out, const char* word, std::size_t n) {
   return out + n;
 }
 
-// True for the delimiter bytes of every word and field: blank, tab, LF and
-// CR.
+// True for the word delimiters.
 inline bool is_word_delimiter(char c) {
-  constexpr std::uint64_t mask = (1ull << ' ') | (1ull << '\t') | (1ull << '\n') | (1ull << '\r');
-  auto u = static_cast<unsigned char>(c);
-  return u <= ' ' && ((mask >> u) & 1) != 0;
+  const auto u = static_cast<unsigned char>(c);
+  return u < 64 && ((word_delimiter_set >> u) & 1) != 0;
 }
 
 // True when `text` begins with an optional sign, an optional '.', then a
@@ -55,10 +51,8 @@ struct word_ref {
 
 // True for a delimiter and for the NUL that ends the line.
 inline bool ends_word(char c) {
-  constexpr std::uint64_t mask =
-      (1ull << 0) | (1ull << ' ') | (1ull << '\t') | (1ull << '\n') | (1ull << '\r');
-  auto u = static_cast<unsigned char>(c);
-  return u <= ' ' && ((mask >> u) & 1) != 0;
+  const auto u = static_cast<unsigned char>(c);
+  return u < 64 && (((word_delimiter_set | 1) >> u) & 1) != 0;
 }
 
 // The first byte from `p` on that is no delimiter (it may be the NUL).

@@ -41,7 +41,7 @@ class record {
   // an id (a capture) and a value (a word of a line), and the bytes that
   // copy_word may write past the last word.
   static constexpr std::size_t max_size =
-      32 + line_pattern::capture_size + listing_reader::buffer_size + word_scan_padding;
+      32 + line_pattern::capture_size + listing_reader::buffer_size + scan_padding;
   static_assert(max_size <= output_stream::max_reserve, "a record fits the stream's buffer");
 
   explicit record(output_stream& out) : out_(out), end_(out.reserve(max_size)) {}
@@ -53,7 +53,7 @@ class record {
     end_ += n;
     return *this;
   }
-  // A word of a line or a capture, followed by word_scan_padding readable
+  // A word of a line or a capture, followed by scan_padding readable
   // bytes.
   record& add_word(const char* word, std::size_t n) {
     end_ = copy_word(end_, word, n);
@@ -116,7 +116,7 @@ class converter {
   std::int32_t data_line_count_ = 0;
   std::int32_t ids_on_line_ = 0;
   // The listing's first id, which every beam record ends with.
-  char first_id_[line_pattern::capture_size + word_scan_padding] = {};
+  char first_id_[line_pattern::capture_size + scan_padding] = {};
   std::size_t first_id_size_ = 0;
   // Under -u: whether the listing's *BOUNDARY keyword line is written.
   bool boundary_started_ = false;
