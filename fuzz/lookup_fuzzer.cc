@@ -26,8 +26,8 @@ using namespace vantrel_test;
 namespace {
 
 // The records of a lookup file read the plain way: every line cut into
-// fields, the first two read with to_int; a first line "NUM ..." is no
-// record, nor a line whose surface is 0.
+// fields, the first two read with to_id; a first line "NUM ..." is no
+// record, nor a line whose surface is 0 or that has an id outside 32 bits.
 std::vector<std::pair<std::int32_t, std::int32_t>> plain_records(const std::string& text) {
   string_input input(text, text.size());
   listing_reader reader(input);
@@ -40,9 +40,11 @@ std::vector<std::pair<std::int32_t, std::int32_t>> plain_records(const std::stri
     fields = reader.split_fields(0);
   }
   for (;;) {
-    if (fields >= 2) {
-      const std::int32_t surface = str_ref(reader.field(1)).to_int();
-      if (surface != 0) records.emplace_back(str_ref(reader.field(0)).to_int(), surface);
+    std::int32_t region = 0;
+    std::int32_t surface = 0;
+    if (fields >= 2 && str_ref(reader.field(0)).to_id(region) &&
+        str_ref(reader.field(1)).to_id(surface) && surface != 0) {
+      records.emplace_back(region, surface);
     }
     if (!more) return records;
     more = reader.read_line_numeric() != -1;
