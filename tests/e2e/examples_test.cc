@@ -23,6 +23,7 @@ const example_run example_runs[] = {
     {"select", {{"-s", "*.gem"}}},     {"region", {{"-rregions.txt", "*.gem"}}},
     {"zset", {{"-z", "*.gem"}}},       {"beam", {{"-b", "frame.gem"}}},
     {"disp", {{"-d", "support.gem"}}}, {"batch", {{"-s", "*.gem"}, {"-fconvert.cmd", "*.geo"}}},
+    {"inp_sets", {{"-a", "*.gem"}}},   {"inp_boundary", {{"-u", "support.gem"}}},
 };
 
 class examples : public testing::TestWithParam<example_run> {};
