@@ -10,6 +10,8 @@
 # build (-DVANTREL_SANITIZE=ON) and the fuzz targets (RelWithDebInfo) are
 # left alone: fortified calls hide errors from AddressSanitizer.
 # -DVANTREL_HARDEN=OFF turns it off, for instance to time the bare code.
+# VANTREL_HARDENED tells the rest of the build whether it is on: a static
+# build (VANTREL_STATIC) then links with -static-pie to stay a PIE.
 
 option(VANTREL_HARDEN "Harden Release builds on Linux as Debian does" ON)
 set(VANTREL_HARDENED OFF)
