@@ -10,8 +10,11 @@
 # build (-DVANTREL_SANITIZE=ON) and the fuzz targets (RelWithDebInfo) are
 # left alone: fortified calls hide errors from AddressSanitizer.
 # -DVANTREL_HARDEN=OFF turns it off, for instance to time the bare code.
+# VANTREL_HARDENED tells the rest of the build whether it is on: a static
+# build (VANTREL_STATIC) then links with -static-pie to stay a PIE.
 
 option(VANTREL_HARDEN "Harden Release builds on Linux as Debian does" ON)
+set(VANTREL_HARDENED OFF)
 
 if(VANTREL_HARDEN AND CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT VANTREL_SANITIZE
    AND CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
@@ -19,4 +22,5 @@ if(VANTREL_HARDEN AND CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT VANTREL_SANITI
   # definition would be a warning, an error under -DVANTREL_WERROR=ON.
   add_compile_options(-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2 -fstack-protector-strong -fPIE)
   add_link_options(-pie -Wl,-z,relro -Wl,-z,now)
+  set(VANTREL_HARDENED ON)
 endif()

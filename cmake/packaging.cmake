@@ -9,6 +9,10 @@
 #            form), changelog.gz (CHANGELOG.md) and changelog.Debian.gz
 #            (one entry for the package of this version); the documents
 #            are compressed with gzip -9n.
+#   Linux, static (-DVANTREL_STATIC=ON, for the .rpm)
+#            share/man/man1/vantrel.1.gz, README.md and CHANGELOG.md in
+#            share/doc/vantrel/, and LICENSE in share/licenses/vantrel/, as
+#            the Red Hat family keeps them (the .rpm marks it %license).
 #   Windows  one flat folder: vantrel.exe, README.txt, LICENSE.txt,
 #            CHANGELOG.txt and vantrel.txt (the manual page as text), all
 #            with CR LF line ends so that Notepad shows them.
@@ -16,10 +20,12 @@
 # these files; scripts/package checks that each package holds what its
 # banner names.
 #
-# CPack makes a .deb on Linux and a .zip on Windows (the MinGW-w64 cross
-# build included):
-#   cpack -G DEB    (Linux)      cpack -G ZIP    (Windows)
-# scripts/package builds and checks both, scripts/release makes a release.
+# CPack makes a .deb on Linux, an .rpm from the static Linux build and a
+# .zip on Windows (the MinGW-w64 cross build included):
+#   cpack -G DEB    (Linux)   cpack -G RPM    (Linux, static)   cpack -G ZIP    (Windows)
+# scripts/package builds and checks all three, and makes the Linux archive
+# vantrel-<version>-x86_64-linux.tar.gz from the static build;
+# scripts/release makes a release.
 #
 # lintian runs in scripts/package with its informational (I:) and
 # experimental (X:) tags shown. The script fails on any error (E:) and on any
@@ -35,6 +41,29 @@
 # I: spelling-error-in-binary: "boudary" in the usage text. That text is kept
 #    word for word as users of the program know it and the end-to-end case
 #    cli_usage_without_arguments holds it.
+#
+# rpmlint (Debian's, with its default configuration) checks the .rpm in
+# scripts/package the same way: it fails on any error (E:) and on any warning
+# (W:) that is not listed below with its reason, one a line as
+# "# rpm <letter>: <check>: <reason>". Two errors remain, both by design:
+# rpm E: statically-linked-binary: /usr/bin/vantrel is static on purpose, so
+#    that one package runs on every RPM-based system whatever its C library
+#    (RHEL 8 has glibc 2.28). rpmlint raises it for any program without a
+#    NEEDED entry; the check is for distributions that forbid bundled libraries.
+# rpm E: no-signature: a package is signed with the key of whoever hands it
+#    out (rpm --addsign), not in a build: a key kept in CI would sign anything.
+#    The .deb is not signed either; its checksums are in SHA256SUMS.
+# The warnings that remain:
+# rpm W: no-url-tag: the project has no web site to name; a made-up address
+#    would be worse than none.
+# rpm W: no-manual-page-for-binary: the page is there, as
+#    /usr/share/man/man1/vantrel.1.gz; rpmlint 2.4 compares the names of the
+#    programs with the sections of the pages found ("1"), not their names.
+# rpm W: manpage-not-compressed: Debian's rpmlint expects man pages in bzip2
+#    (its default CompressExtension, from Mandriva); RHEL, Fedora and SUSE
+#    compress them with gzip, as rpmbuild's brp-compress does by default.
+# rpm W: invalid-license: Debian's rpmlint has an empty list of valid
+#    licences, so it names any; MIT is the SPDX name that Fedora uses.
 
 set(VANTREL_DOC_TOOL "${CMAKE_CURRENT_LIST_DIR}/make-doc.cmake")
 set(VANTREL_TEXT_MACROS "${CMAKE_CURRENT_LIST_DIR}/manual-text.tmac")
@@ -57,12 +86,14 @@ if(VANTREL_PACKAGE_MAINTAINER STREQUAL VANTREL_PACKAGE_MAINTAINER_DEFAULT)
   message(STATUS "Packages name no maintainer who can be reached; "
                  "set -DVANTREL_PACKAGE_MAINTAINER=\"Name <address>\" to name one")
 endif()
-# The Debian revision of the package of this version.
+# The Debian revision of the package of this version, and the RPM release.
 set(VANTREL_DEBIAN_RELEASE 1)
+set(VANTREL_RPM_RELEASE 1)
 
-# vantrel_rfc2822_date(<variable> YYYY-MM-DD) sets <variable> to midnight UTC
-# of that day as Debian change logs write it: "Mon, 07 Dec 2026 00:00:00 +0000".
-function(vantrel_rfc2822_date variable date)
+# vantrel_date_names(<prefix> YYYY-MM-DD) sets <prefix>_weekday (Mon),
+# <prefix>_day (07), <prefix>_month (Dec) and <prefix>_year (2026), the parts
+# of that day as the change logs of the packages write it.
+function(vantrel_date_names prefix date)
   if(NOT date MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
     message(FATAL_ERROR "not a date YYYY-MM-DD: ${date}")
   endif()
@@ -83,8 +114,10 @@ function(vantrel_rfc2822_date variable date)
   set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
   list(GET weekdays ${weekday} weekday_name)
   list(GET months ${index} month_name)
-  set(${variable} "${weekday_name}, ${day} ${month_name} ${year} 00:00:00 +0000"
-      PARENT_SCOPE)
+  set(${prefix}_weekday "${weekday_name}" PARENT_SCOPE)
+  set(${prefix}_day "${day}" PARENT_SCOPE)
+  set(${prefix}_month "${month_name}" PARENT_SCOPE)
+  set(${prefix}_year "${year}" PARENT_SCOPE)
 endfunction()
 
 # vantrel_document(<output> <action> <input> [VAR=value...]) makes the
@@ -122,27 +155,37 @@ else()
     message(FATAL_ERROR "gzip is needed to compress the manual page and the change log")
   endif()
   vantrel_document(vantrel.1.gz gzip "${VANTREL_MANUAL}" "GZIP=${GZIP_EXECUTABLE}")
-  vantrel_document(changelog.gz gzip "${PROJECT_SOURCE_DIR}/CHANGELOG.md" "GZIP=${GZIP_EXECUTABLE}")
-  vantrel_document(copyright copyright "${PROJECT_SOURCE_DIR}/LICENSE")
-  # The Debian change log of the package. The package is not native: its
-  # changelog.gz is CHANGELOG.md, which Debian reads as the upstream change
-  # log in any format, and a native package's changelog.gz would have to be
-  # in Debian's format. So the version gets the revision -1, and this one
-  # entry says where the changes are.
-  vantrel_rfc2822_date(debian_date "${VANTREL_RELEASE_DATE}")
-  file(CONFIGURE OUTPUT "${VANTREL_DOC_DIR}/changelog.Debian" @ONLY CONTENT
+  install(FILES "${VANTREL_DOC_DIR}/vantrel.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  if(VANTREL_STATIC)
+    install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/CHANGELOG.md"
+            DESTINATION "${VANTREL_INSTALL_DOCDIR}")
+    install(FILES "${PROJECT_SOURCE_DIR}/LICENSE"
+            DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/licenses/${PROJECT_NAME}")
+  else()
+    vantrel_document(changelog.gz gzip "${PROJECT_SOURCE_DIR}/CHANGELOG.md" "GZIP=${GZIP_EXECUTABLE}")
+    vantrel_document(copyright copyright "${PROJECT_SOURCE_DIR}/LICENSE")
+    # The Debian change log of the package. The package is not native: its
+    # changelog.gz is CHANGELOG.md, which Debian reads as the upstream change
+    # log in any format, and a native package's changelog.gz would have to be
+    # in Debian's format. So the version gets the revision -1, and this one
+    # entry says where the changes are.
+    # Midnight UTC of the release day, as Debian change logs write it:
+    # "Mon, 07 Dec 2026 00:00:00 +0000".
+    vantrel_date_names(release "${VANTREL_RELEASE_DATE}")
+    set(debian_date "${release_weekday}, ${release_day} ${release_month} ${release_year} 00:00:00 +0000")
+    file(CONFIGURE OUTPUT "${VANTREL_DOC_DIR}/changelog.Debian" @ONLY CONTENT
 "vantrel (@PROJECT_VERSION@-@VANTREL_DEBIAN_RELEASE@) unstable; urgency=medium
 
   * vantrel @PROJECT_VERSION@; its changes are listed in changelog.gz.
 
  -- @VANTREL_PACKAGE_MAINTAINER@  @debian_date@
 ")
-  vantrel_document(changelog.Debian.gz gzip "${VANTREL_DOC_DIR}/changelog.Debian"
-                   "GZIP=${GZIP_EXECUTABLE}")
-  install(FILES "${VANTREL_DOC_DIR}/vantrel.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
-  install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${VANTREL_DOC_DIR}/copyright"
-                "${VANTREL_DOC_DIR}/changelog.gz" "${VANTREL_DOC_DIR}/changelog.Debian.gz"
-          DESTINATION "${VANTREL_INSTALL_DOCDIR}")
+    vantrel_document(changelog.Debian.gz gzip "${VANTREL_DOC_DIR}/changelog.Debian"
+                     "GZIP=${GZIP_EXECUTABLE}")
+    install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${VANTREL_DOC_DIR}/copyright"
+                  "${VANTREL_DOC_DIR}/changelog.gz" "${VANTREL_DOC_DIR}/changelog.Debian.gz"
+            DESTINATION "${VANTREL_INSTALL_DOCDIR}")
+  endif()
 endif()
 add_custom_target(vantrel_documents ALL DEPENDS ${VANTREL_DOCUMENTS})
 
@@ -183,6 +226,49 @@ if(WIN32)
   # vantrel.exe and its documents.
   set(CPACK_PACKAGE_FILE_NAME "vantrel-${PROJECT_VERSION}-windows")
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+elseif(VANTREL_STATIC)
+  # vantrel-<version>-<release>.<arch>.rpm with the static program, which
+  # needs nothing of the system: it installs on RHEL 8 (glibc 2.28) and
+  # later, SUSE and the other RPM-based systems.
+  set(CPACK_GENERATOR "RPM")
+  set(CPACK_RPM_FILE_NAME "RPM-DEFAULT")
+  set(CPACK_RPM_PACKAGE_RELEASE "${VANTREL_RPM_RELEASE}")
+  set(CPACK_RPM_PACKAGE_LICENSE "MIT")
+  set(CPACK_RPM_PACKAGE_GROUP "Applications/Engineering")
+  set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+  # RPM summaries begin with a capital letter.
+  set(CPACK_RPM_PACKAGE_SUMMARY "Convert cosmos entity listings into command files")
+  # The program needs nothing of the system; the dependencies that rpmbuild
+  # reads from binaries would name the dynamic loader, which it never uses.
+  set(CPACK_RPM_PACKAGE_AUTOREQ OFF)
+  # Installed where it was built for, under /usr: not relocatable.
+  set(CPACK_PACKAGE_RELOCATABLE OFF)
+  set(CPACK_RPM_PACKAGE_RELOCATABLE OFF)
+  # The Packager tag comes from rpm's %packager; no links to the program
+  # under /usr/lib/.build-id, which belong with debugging symbols, and the
+  # package has none.
+  set(CPACK_RPM_SPEC_MORE_DEFINE
+      "%define packager ${VANTREL_PACKAGE_MAINTAINER}\n%define _build_id_links none")
+  # rpm marks files under the manual folder as documentation by itself; the
+  # others are named with their kind, so that "rpm -qd" and "rpm -qL" list
+  # them and "--excludedocs" leaves them out.
+  set(CPACK_RPM_USER_FILELIST
+      "%doc /usr/share/doc/vantrel/README.md"
+      "%doc /usr/share/doc/vantrel/CHANGELOG.md"
+      "%license /usr/share/licenses/vantrel/LICENSE")
+  # The package owns its own folders, never those of the system's
+  # filesystem package (share/licenses is not in CPack's default list).
+  set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
+      /usr/share/man /usr/share/man/man1 /usr/share/licenses)
+  # The change log of the package: one entry that says where the changes are.
+  # The release day as RPM change logs write it: "Mon Dec 07 2026".
+  vantrel_date_names(release "${VANTREL_RELEASE_DATE}")
+  set(rpm_date "${release_weekday} ${release_month} ${release_day} ${release_year}")
+  file(CONFIGURE OUTPUT "${VANTREL_DOC_DIR}/changelog.rpm" @ONLY CONTENT
+"* @rpm_date@ @VANTREL_PACKAGE_MAINTAINER@ - @PROJECT_VERSION@-@VANTREL_RPM_RELEASE@
+- vantrel @PROJECT_VERSION@; its changes are listed in /usr/share/doc/vantrel/CHANGELOG.md.
+")
+  set(CPACK_RPM_CHANGELOG_FILE "${VANTREL_DOC_DIR}/changelog.rpm")
 else()
   set(CPACK_GENERATOR "DEB")
   set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
