@@ -42,17 +42,11 @@
 #    word for word as users of the program know it and the end-to-end case
 #    cli_usage_without_arguments holds it.
 #
-# rpmlint (Debian's, with its default configuration) checks the .rpm in
+# rpmlint (Debian's, with its default configuration and the filters of
+# cmake/vantrel.rpmlintrc, each with its reason) checks the .rpm in
 # scripts/package the same way: it fails on any error (E:) and on any warning
 # (W:) that is not listed below with its reason, one a line as
-# "# rpm <letter>: <check>: <reason>". Two errors remain, both by design:
-# rpm E: statically-linked-binary: /usr/bin/vantrel is static on purpose, so
-#    that one package runs on every RPM-based system whatever its C library
-#    (RHEL 8 has glibc 2.28). rpmlint raises it for any program without a
-#    NEEDED entry; the check is for distributions that forbid bundled libraries.
-# rpm E: no-signature: a package is signed with the key of whoever hands it
-#    out (rpm --addsign), not in a build: a key kept in CI would sign anything.
-#    The .deb is not signed either; its checksums are in SHA256SUMS.
+# "# rpm W: <check>: <reason>".
 # The warnings that remain:
 # rpm W: no-url-tag: the project has no web site to name; a made-up address
 #    would be worse than none.
