@@ -12,6 +12,10 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+// A target that prepares its surroundings once (a scratch folder of its
+// own to work in) defines this, as libFuzzer calls it before the first
+// input.
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 namespace {
 
@@ -40,6 +44,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "no input to replay\n");
     return 1;
   }
+  if (LLVMFuzzerInitialize != nullptr) LLVMFuzzerInitialize(&argc, &argv);
   for (const std::filesystem::path& input : inputs) {
     std::ifstream in(input, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -43,14 +43,24 @@ void input_file::take_encoding() {
   long text_start = 0;
   if (n >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) {
     text_start = 3;
-  } else if (n >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) ||
-                        (byte(0) == 0xFE && byte(1) == 0xFF) || byte(0) == 0 || byte(1) == 0)) {
+  } else if (n >= 2 &&
+             ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF) ||
+              ((byte(0) == 0) != (byte(1) == 0)))) {
+    // A byte-order mark, or text of one-byte characters in two bytes each.
     utf16_ = true;
   }
   // Files that end their lines in CR alone (old Macintosh text) would
-  // otherwise be one long line, cut into pieces at arbitrary places.
-  carriage_returns_end_lines_ =
-      std::memchr(head, '\r', n) != nullptr && std::memchr(head, '\n', n) == nullptr;
+  // otherwise be one long line, cut into pieces at arbitrary places. They
+  // are told by more carriage returns without a line feed after them than
+  // line feeds; then every carriage return ends a line (one before a line
+  // feed only adds an empty line, which the reader passes over).
+  std::size_t lone_returns = 0;
+  std::size_t feeds = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    feeds += head[i] == '\n';
+    lone_returns += head[i] == '\r' && (i + 1 == n || head[i + 1] != '\n');
+  }
+  carriage_returns_end_lines_ = lone_returns > feeds;
   if (std::fseek(file_, text_start, SEEK_SET) != 0) bad_ = true;
 }
 

@@ -23,12 +23,13 @@ class input_file : public input_stream {
   //
   // The text is read as it is stored, but for how its start tells it was
   // written: a UTF-8 byte-order mark is passed over, and in a file whose
-  // lines end in a carriage return alone (no line feed among its first
-  // bytes) every carriage return is read as a line feed.
+  // lines end in a carriage return alone (among its first 4096 bytes, more
+  // carriage returns without a line feed after them than line feeds) every
+  // carriage return is read as a line feed.
   bool open();
   // True when the open file is UTF-16 text (it begins with a byte-order
-  // mark of UTF-16, or with a NUL in one of its first two bytes), which the
-  // reader cannot take apart: it should be refused.
+  // mark of UTF-16, or exactly one of its first two bytes is NUL), which
+  // the reader cannot take apart: it should be refused.
   bool is_utf16() const { return utf16_; }
   // Closes the file (if open) and clears the stream's indications and
   // buffered bytes, so the object can be opened on the next file.

@@ -94,8 +94,15 @@ bool directory_search::begin(const char* pattern) {
   }
   state_ = new (storage) state;
   DIR* dir = opendir(directory);
+  const int open_error = errno;
   std::free(directory);
-  if (dir == nullptr) return false;
+  if (dir == nullptr) {
+    // A folder that is not there holds no match; any other failure, such as
+    // memory that ran out, is a search that could not be made.
+    end();
+    failed_ = open_error != ENOENT && open_error != ENOTDIR;
+    return false;
+  }
   bool complete = true;
   for (;;) {
     // readdir reports an error only through errno.

@@ -13,21 +13,22 @@ std::FILE* open_for_reading(const char* name);
 
 // How open_for_writing treats the file's content.
 enum class write_mode {
-  emptied,   // created, or emptied when present
   appended,  // created when absent, written after its content
   kept,      // created when absent, its content kept until empty_file()
 };
 
-// Opens `name` for binary writing in `mode`. Returns null on failure. With
-// write_mode::kept, `*created` (when given) tells whether this call made
-// the file.
+// Opens `name` for binary writing in `mode`, creating it (or, through a
+// link that leads nowhere yet, the file the link names) when absent.
+// Returns null on failure, and then leaves no file that it created.
+// `*created` (when given) tells whether this call made the file.
 std::FILE* open_for_writing(const char* name, write_mode mode, bool* created = nullptr);
 
 // Empties a file opened for writing, which is then written from its start.
 // A device or a pipe, which holds nothing, is left as it is.
 bool empty_file(std::FILE* file);
 
-// Removes the file `name`; false when it is not removed.
+// Removes the file that `name` reaches: through links, the file they lead
+// to, while the links stay. False when it is not removed.
 bool remove_file(const char* name);
 
 // What tells one file from another whatever the names it is reached by:

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace vantrel {
@@ -29,27 +30,27 @@ std::FILE* open_for_reading(const char* name) {
 }
 
 std::FILE* open_for_writing(const char* name, write_mode mode, bool* created) {
-  if (created != nullptr) *created = false;
   // Without O_NONBLOCK, opening a FIFO that nobody reads would wait for a
   // reader for ever; it fails instead.
   int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK;
-  if (mode == write_mode::emptied) flags |= O_TRUNC;
   if (mode == write_mode::appended) flags |= O_APPEND;
-  int fd = -1;
-  if (mode == write_mode::kept) {
-    // Made here when the exclusive create succeeds; otherwise the file (or
-    // what a link names) is opened, or created, as it is.
-    fd = open(name, flags | O_EXCL, 0666);
-    if (fd >= 0 && created != nullptr) *created = true;
-    if (fd < 0 && errno != EEXIST) return nullptr;
-  }
-  if (fd < 0) fd = open(name, flags, 0666);
+  // Whether this open makes the file: the name (through its links) reaches
+  // none yet.
+  struct stat info;
+  const bool made = stat(name, &info) != 0 && errno == ENOENT;
+  if (created != nullptr) *created = false;
+  const int fd = open(name, flags, 0666);
   if (fd < 0) return nullptr;
   const int status = fcntl(fd, F_GETFL);
   std::FILE* file = status < 0 || fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0
                         ? nullptr
                         : fdopen(fd, mode == write_mode::appended ? "ab" : "wb");
-  if (file == nullptr) close(fd);
+  if (file == nullptr) {
+    close(fd);
+    if (made) remove_file(name);
+    return nullptr;
+  }
+  if (created != nullptr) *created = made;
   return file;
 }
 
@@ -61,7 +62,13 @@ bool empty_file(std::FILE* file) {
          (ftruncate(fileno(file), 0) == 0 && std::fseek(file, 0, SEEK_SET) == 0);
 }
 
-bool remove_file(const char* name) { return unlink(name) == 0; }
+bool remove_file(const char* name) {
+  char* target = realpath(name, nullptr);
+  if (target == nullptr) return false;
+  const bool removed = unlink(target) == 0;
+  std::free(target);
+  return removed;
+}
 
 namespace {
 
@@ -92,14 +99,17 @@ namespace {
 
 // Puts something on the closed descriptor fd, which is the lowest one free:
 // the null device, or where there is none (a root without /dev) one end of
-// a pipe, which takes no file's place either.
+// a pipe whose other end is closed, so that reading it meets the end of the
+// input and writing it fails at once instead of filling the pipe.
 bool occupy(int fd) {
   const int null = open("/dev/null", O_RDWR);
   if (null >= 0) return null == fd || (close(null), false);
   int ends[2];
   if (pipe(ends) != 0) return false;
-  if (ends[1] > 2) close(ends[1]);
-  return ends[0] == fd;
+  // ends[0], the reading end, took fd; an output gets the writing end.
+  const bool kept = fd == 0 || dup2(ends[1], fd) == fd;
+  close(ends[1]);
+  return kept;
 }
 
 }  // namespace

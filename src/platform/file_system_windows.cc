@@ -31,19 +31,21 @@ std::FILE* open_for_reading(const char* name) {
 
 std::FILE* open_for_writing(const char* name, write_mode mode, bool* created) {
   if (created != nullptr) *created = false;
+  const bool made =
+      GetFileAttributesA(name) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILE_NOT_FOUND;
   // Binary mode: the output stream inserts the carriage returns itself, so
   // the C runtime must not add a second one.
-  if (mode != write_mode::kept) return std::fopen(name, mode == write_mode::appended ? "ab" : "wb");
-  const int flags = _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT;
-  int fd = _open(name, flags | _O_EXCL, _S_IREAD | _S_IWRITE);
-  if (fd >= 0) {
-    if (created != nullptr) *created = true;
-  } else if (errno == EEXIST) {
-    fd = _open(name, flags, _S_IREAD | _S_IWRITE);
-  }
+  int flags = _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT;
+  if (mode == write_mode::appended) flags |= _O_APPEND;
+  const int fd = _open(name, flags, _S_IREAD | _S_IWRITE);
   if (fd < 0) return nullptr;
-  std::FILE* file = _fdopen(fd, "wb");
-  if (file == nullptr) _close(fd);
+  std::FILE* file = _fdopen(fd, mode == write_mode::appended ? "ab" : "wb");
+  if (file == nullptr) {
+    _close(fd);
+    if (made) remove_file(name);
+    return nullptr;
+  }
+  if (created != nullptr) *created = made;
   return file;
 }
 

@@ -12,8 +12,6 @@ output_file::~output_file() {
   if (file_ != nullptr) close();
 }
 
-bool output_file::open() { return open_with(write_mode::emptied); }
-
 bool output_file::open_at_end() { return open_with(write_mode::appended); }
 
 bool output_file::open_kept() { return open_with(write_mode::kept); }

@@ -20,11 +20,9 @@ class output_file : public output_stream {
   output_file();
   ~output_file() override;
 
-  // Creates or empties the file named by file_name. Returns false, and
-  // leaves the stream failed, when it does not open or the stream has no
-  // buffer.
-  bool open();
-  // Creates the file if absent and writes after its existing content.
+  // Creates the file named by file_name if absent and writes after its
+  // existing content. Returns false, and leaves the stream failed, when it
+  // does not open or the stream has no buffer.
   bool open_at_end();
   // Creates the file if absent and keeps its content, so that the caller
   // can tell which file it is before empty() loses anything.

@@ -43,5 +43,32 @@ TEST(file_system_posix, only_regular_files_are_read) {
   std::fclose(file);
 }
 
+// A kept file keeps its content until it is emptied, and says whether the
+// open made it: also through a link that led nowhere, whose target is then
+// what remove_file removes, while the link stays.
+TEST(file_system_posix, kept_files_and_what_an_open_made) {
+  vantrel_test::temp_dir dir;
+  vantrel_test::write_file(dir / "a.cmd", "old");
+  ASSERT_EQ(symlink("new.cmd", (dir / "link.cmd").c_str()), 0);
+  bool created = true;
+  std::FILE* kept = open_for_writing((dir / "a.cmd").c_str(), write_mode::kept, &created);
+  ASSERT_NE(nullptr, kept);
+  EXPECT_FALSE(created);
+  EXPECT_EQ(vantrel_test::read_file(dir / "a.cmd"), "old");
+  EXPECT_TRUE(empty_file(kept));
+  std::fclose(kept);
+  EXPECT_EQ(vantrel_test::read_file(dir / "a.cmd"), "");
+
+  std::FILE* made = open_for_writing((dir / "link.cmd").c_str(), write_mode::kept, &created);
+  ASSERT_NE(nullptr, made);
+  EXPECT_TRUE(created);
+  std::fclose(made);
+  EXPECT_TRUE(vantrel_test::file_exists(dir / "new.cmd"));
+  EXPECT_TRUE(remove_file((dir / "link.cmd").c_str()));
+  EXPECT_FALSE(vantrel_test::file_exists(dir / "new.cmd"));
+  struct stat info;
+  EXPECT_EQ(lstat((dir / "link.cmd").c_str(), &info), 0);
+}
+
 }  // namespace
 }  // namespace vantrel

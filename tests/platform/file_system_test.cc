@@ -17,7 +17,7 @@ TEST(file_system, open_is_untranslated_and_reading_never_creates) {
   vantrel_test::temp_dir dir;
   const std::string name = dir / "a.gem";
   const std::string bytes("Node\r\n1 0.0\r\n\x1a\r\n2\n", 19);
-  for (write_mode mode : {write_mode::emptied, write_mode::appended}) {
+  for (write_mode mode : {write_mode::kept, write_mode::appended}) {
     std::FILE* f = open_for_writing(name.c_str(), mode);
     ASSERT_NE(nullptr, f);
     std::fwrite(bytes.data(), 1, bytes.size(), f);

@@ -11,8 +11,8 @@ namespace vantrel {
 namespace {
 
 // One object serves file after file: open_at_end() creates or appends,
-// open() empties, a failed open or a close with nothing open leaves the
-// stream failed until the next open, and the destructor flushes.
+// open_kept() and empty() empty, a failed open or a close with nothing open
+// leaves the stream failed until the next open, and the destructor flushes.
 TEST(output_file, file_after_file) {
   vantrel_test::temp_dir dir;
   {
@@ -29,7 +29,8 @@ TEST(output_file, file_after_file) {
       EXPECT_FALSE(out.close());
       EXPECT_TRUE(out.failed());
     }
-    ASSERT_TRUE(out.open());
+    ASSERT_TRUE(out.open_kept() && out.empty());
+    EXPECT_FALSE(out.created());
     out.write("pending\n");
   }
   EXPECT_EQ("x;\r\n-7x;\r\n-7", vantrel_test::read_file(dir / "a.geo"));
@@ -49,7 +50,7 @@ TEST(output_file, large_files_are_written_whole) {
   output_file out;
   for (const std::string& name : {dir / "a.geo", dir / "b.geo"}) {
     out.file_name.assign(name.c_str());
-    ASSERT_TRUE(out.open());
+    ASSERT_TRUE(out.open_at_end());
     out.write(text.c_str());
     EXPECT_TRUE(out.close());
     EXPECT_EQ(stored, vantrel_test::read_file(name));
@@ -64,7 +65,7 @@ TEST(output_file, without_its_buffer_touches_no_file) {
   output_file out;
   for (const std::string& name : {dir / "a.geo", dir / "b.geo"}) {
     out.file_name.assign(name.c_str());
-    EXPECT_FALSE(out.open());
+    EXPECT_FALSE(out.open_kept());
     EXPECT_FALSE(out.open_at_end());
   }
   EXPECT_EQ("keep", vantrel_test::read_file(dir / "a.geo"));
