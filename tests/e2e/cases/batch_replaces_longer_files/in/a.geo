@@ -1,0 +1,1 @@
+SELPIC,ND,1;
