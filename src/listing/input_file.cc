@@ -34,8 +34,9 @@ void input_file::take_encoding() {
   utf16_ = false;
   carriage_returns_end_lines_ = false;
   char head[4096];
-  const std::size_t n = std::fread(head, 1, sizeof head, file_);
-  if (n == 0 && std::ferror(file_)) {
+  bool error = false;
+  const std::size_t n = read_head(file_, head, sizeof head, error);
+  if (error) {
     bad_ = true;  // reported like any read error
     return;
   }
@@ -61,7 +62,7 @@ void input_file::take_encoding() {
     lone_returns += head[i] == '\r' && (i + 1 == n || head[i + 1] != '\n');
   }
   carriage_returns_end_lines_ = lone_returns > feeds;
-  if (std::fseek(file_, text_start, SEEK_SET) != 0) bad_ = true;
+  if (text_start != 0 && std::fseek(file_, text_start, SEEK_SET) != 0) bad_ = true;
 }
 
 void input_file::close() {

@@ -29,17 +29,30 @@ std::FILE* open_for_reading(const char* name) {
   return file;
 }
 
+std::size_t read_head(std::FILE* file, char* buffer, std::size_t size, bool& error) {
+  // One read at the offset, which leaves the file's position alone: for a
+  // small listing, the whole of it.
+  const ssize_t n = pread(fileno(file), buffer, size, 0);
+  error = n < 0;
+  return n < 0 ? 0 : static_cast<std::size_t>(n);
+}
+
 std::FILE* open_for_writing(const char* name, write_mode mode, bool* created) {
   // Without O_NONBLOCK, opening a FIFO that nobody reads would wait for a
   // reader for ever; it fails instead.
   int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK;
   if (mode == write_mode::appended) flags |= O_APPEND;
-  // Whether this open makes the file: the name (through its links) reaches
-  // none yet.
-  struct stat info;
-  const bool made = stat(name, &info) != 0 && errno == ENOENT;
   if (created != nullptr) *created = false;
-  const int fd = open(name, flags, 0666);
+  // Whether this open makes the file: an exclusive create, the common case
+  // of a new destination, says so in one call; when something is there, a
+  // link that leads nowhere yet is followed to the file it then makes.
+  bool made = true;
+  int fd = open(name, flags | O_EXCL, 0666);
+  if (fd < 0 && errno == EEXIST) {
+    struct stat info;
+    made = stat(name, &info) != 0 && errno == ENOENT;
+    fd = open(name, flags, 0666);
+  }
   if (fd < 0) return nullptr;
   const int status = fcntl(fd, F_GETFL);
   std::FILE* file = status < 0 || fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0
