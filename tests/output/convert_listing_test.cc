@@ -17,15 +17,24 @@ namespace {
 using vantrel_test::string_input;
 using vantrel_test::string_output;
 
-std::string convert(int mode, const std::string& listing) {
+// Converts `listing` with `settings`; the output goes to `output`.
+conversion_report convert_with(const conversion_settings& settings, const std::string& listing,
+                               std::string& output) {
   string_input input(listing);
   listing_reader reader(input);
   string_output out;
+  const conversion_report report = convert_listing(reader, out, settings);
+  output = out.str();
+  return report;
+}
+
+std::string convert(int mode, const std::string& listing) {
   conversion_settings settings;
   settings.run_mode = mode;
   settings.file_stem = "frame";
-  convert_listing(reader, out, settings);
-  return out.str();
+  std::string output;
+  convert_with(settings, listing, output);
+  return output;
 }
 
 // The data pattern's tokens match the word "#*" literally, without a
@@ -65,17 +74,12 @@ TEST(convert_listing, long_listings_in_every_mode) {
 
 conversion_report convert_inp(int mode, const std::string& listing, std::string& output,
                               const char* listing_name = "a.gem") {
-  string_input input(listing);
-  listing_reader reader(input);
-  string_output out;
   conversion_settings settings;
   settings.run_mode = mode;
   settings.file_stem = "not the set name";
   settings.set_name = "frame";
   settings.listing_name = listing_name;
-  const conversion_report report = convert_listing(reader, out, settings);
-  output = out.str();
-  return report;
+  return convert_with(settings, listing, output);
 }
 
 std::string convert_inp(int mode, const std::string& listing) {
