@@ -6,6 +6,7 @@
 #include "listing/input_file.h"
 #include "platform/directory_search.h"
 #include "platform/output_file.h"
+#include "support/allocation.h"
 #include "support/dyn_buffer.h"
 #include "support/region_index.h"
 
@@ -15,6 +16,12 @@ namespace vantrel {
 // before the command line is acted on and destroyed in reverse order; a file
 // still open is closed by its destructor.
 struct run_context {
+ private:
+  // The storage requests refused before the members below asked for theirs:
+  // declared first, so that it is counted before any of them is built.
+  const std::size_t refused_before_ = refused_requests();
+
+ public:
   output_file command_output;
   // The listings, and before them the lookup file of -r, which is read
   // whole and closed before the first listing opens: both use the same
@@ -37,9 +44,10 @@ struct run_context {
   // The set names that -a has written in this run, by destination.
   set_name_register set_names;
 
-  // False when a file buffer or a name buffer could not be had at start:
-  // the run must not begin.
-  bool has_buffers() const;
+  // False when any member could not have the storage it asked for when it
+  // was built: the run must not begin. A member added later is covered
+  // without being named here.
+  bool has_buffers() const { return refused_requests() == refused_before_; }
   // Sets match_folder, match_name and file_stem for the current match.
   // Returns false when memory ran out while they were made: they must then
   // not be used, since a name without its storage is no name at all.

@@ -16,6 +16,11 @@ void* allocate_storage(std::size_t n);
 // Installs `fn` (null restores std::malloc) and returns the previous one.
 allocate_fn set_allocator(allocate_fn fn);
 
+// How many requests allocate_storage could not satisfy since the program
+// began. A caller that builds several objects compares it before and after
+// instead of asking each object whether it got its storage.
+std::size_t refused_requests();
+
 }  // namespace vantrel
 
 #endif  // VANTREL_SUPPORT_ALLOCATION_H

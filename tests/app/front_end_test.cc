@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "support/allocation.h"
 #include "test_support/failing_allocation.h"
 #include "test_support/files.h"
 
@@ -20,6 +18,11 @@ std::string run(const char* const* argv, int argc, int& status) {
   testing::internal::CaptureStdout();
   status = run_front_end(argc, argv);
   return testing::internal::GetCapturedStdout();
+}
+
+bool ends_in(const std::string& text, const std::string& ending) {
+  return text.size() >= ending.size() &&
+         text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
 // Without memory for its file buffers the program says so after the banner
@@ -40,23 +43,11 @@ TEST(front_end, without_file_buffers_nothing_runs) {
                 "\nThere is not enough memory for the file buffers.");
 }
 
-// An allocation that fails only the request numbered `doomed` among those
-// of at least 256 bytes: one file or name buffer, or the search's block of
-// names, while every other request succeeds.
-std::size_t large_requests = 0;
-std::size_t doomed = 0;
-void* one_large_fails(std::size_t n) {
-  if (n >= 256 && large_requests++ == doomed) return nullptr;
-  return std::malloc(n);
-}
-
-// Memory that runs out at start, whether every request fails from some
-// point on or one buffer alone is missing, stops the run with a message,
-// and nothing is written; when it runs out as the search of the Source
-// begins, that is told apart from a Source that matches nothing. As n, the
-// count of requests granted or the number of the one large request that
-// fails, grows, the run gets past the buffers, then past the search, and
-// converts.
+// Memory that runs out at start stops the run with a message, and nothing
+// is written; when it runs out as the search of the Source begins, that is
+// told apart from a Source that matches nothing. As n, the count of
+// requests granted, grows, the run gets past the buffers, then past the
+// search, and converts.
 TEST(front_end, memory_that_runs_out_at_start) {
   vantrel_test::temp_dir temp;
   vantrel_test::write_file(temp / "a.gem", "Node\n1 0\n");
@@ -65,86 +56,23 @@ TEST(front_end, memory_that_runs_out_at_start) {
   const std::string endings[] = {"\nThere is not enough memory for the file buffers.",
                                  "\nThe search for " + source + " could not be completed.",
                                  "    " + temp / "a.geo" + "\n"};
-  for (bool one_fails : {false, true}) {
-    bool seen[3] = {};
-    std::size_t stage = 0;
-    for (std::size_t n = 0; !seen[2] && n < 1000; ++n) {
-      std::string printed;
-      int status = -1;
-      if (one_fails) {
-        large_requests = 0;
-        doomed = n;
-        const allocate_fn previous = set_allocator(one_large_fails);
-        printed = run(convert, 3, status);
-        set_allocator(previous);
-      } else {
-        vantrel_test::failing_allocation limited(n);
-        printed = run(convert, 3, status);
-      }
-      EXPECT_EQ(status, 0);
-      const auto ends_in = [&printed](const std::string& ending) {
-        return printed.size() >= ending.size() &&
-               printed.compare(printed.size() - ending.size(), ending.size(), ending) == 0;
-      };
-      while (stage < 2 && !ends_in(endings[stage])) ++stage;
-      ASSERT_TRUE(ends_in(endings[stage])) << one_fails << " " << n << ": " << printed;
-      seen[stage] = true;
-      EXPECT_EQ(vantrel_test::read_file(temp / "a.geo"), stage == 2 ? "SELPIC,ND,1;\r\n\r\n" : "")
-          << one_fails << " " << n;
+  bool seen[3] = {};
+  std::size_t stage = 0;
+  for (std::size_t n = 0; !seen[2] && n < 1000; ++n) {
+    int status = -1;
+    std::string printed;
+    {
+      vantrel_test::failing_allocation limited(n);
+      printed = run(convert, 3, status);
     }
-    EXPECT_TRUE(seen[0] && seen[1] && seen[2]) << one_fails;
-    std::remove((temp / "a.geo").c_str());
+    EXPECT_EQ(status, 0);
+    while (stage < 2 && !ends_in(printed, endings[stage])) ++stage;
+    ASSERT_TRUE(ends_in(printed, endings[stage])) << n << ": " << printed;
+    seen[stage] = true;
+    EXPECT_EQ(vantrel_test::read_file(temp / "a.geo"), stage == 2 ? "SELPIC,ND,1;\r\n\r\n" : "")
+        << n;
   }
-}
-
-std::size_t small_requests = 0;
-void* one_small_fails(std::size_t n) {
-  if (n < 256 && small_requests++ == doomed) return nullptr;
-  return std::malloc(n);
-}
-
-// A small request that fails, such as the copy of the output extension,
-// also stops the run with the buffers or the search message, or the run
-// converts in full: it never writes to a file named without its extension.
-TEST(front_end, a_small_request_that_fails_is_no_success) {
-  vantrel_test::temp_dir temp;
-  vantrel_test::write_file(temp / "a.gem", "Node\n1 0\n");
-  const std::string source = temp / "*.gem";
-  const std::string stops[] = {"\nThere is not enough memory for the file buffers.",
-                               "\nThe search for " + source + " could not be completed."};
-  for (const char* option : {"-s", "-z"}) {
-    const char* const convert[] = {"vantrel", option, source.c_str(), nullptr};
-    const std::string converted = "    " + temp / (option[1] == 'z' ? "a.zset" : "a.geo") + "\n";
-    bool done = false;
-    for (std::size_t n = 0; !done && n < 100; ++n) {
-      small_requests = 0;
-      doomed = n;
-      int status = -1;
-      const allocate_fn previous = set_allocator(one_small_fails);
-      const std::string printed = run(convert, 3, status);
-      set_allocator(previous);
-      EXPECT_EQ(status, 0);
-      bool stopped = false;
-      for (const std::string& stop : stops) {
-        stopped =
-            stopped || (printed.size() >= stop.size() &&
-                        printed.compare(printed.size() - stop.size(), stop.size(), stop) == 0);
-      }
-      done = small_requests <= n;
-      EXPECT_TRUE(stopped || printed.find(converted) != std::string::npos)
-          << option << " " << n << ": " << printed;
-      EXPECT_EQ(vantrel_test::read_file(temp / "a."), "") << option << " " << n;
-      std::remove((temp / "a.geo").c_str());
-      std::remove((temp / "a.zset").c_str());
-    }
-    EXPECT_TRUE(done) << option;
-  }
-}
-
-std::size_t requests = 0;
-void* one_fails(std::size_t n) {
-  if (requests++ == doomed) return nullptr;
-  return std::malloc(n);
+  EXPECT_TRUE(seen[0] && seen[1] && seen[2]);
 }
 
 // The files of `root` that hold the notice of a buffer that could not grow
@@ -204,21 +132,17 @@ TEST(front_end, any_one_request_that_fails_in_a_whole_run) {
     bool done = false;
     for (std::size_t n = 0; !done; ++n) {
       clean();
-      requests = 0;
-      doomed = n;
-      const allocate_fn previous = set_allocator(one_fails);
-      const std::string printed = run(argv, 3, status);
-      set_allocator(previous);
-      done = requests <= n;
+      std::string printed;
+      {
+        const auto one_fails = vantrel_test::failing_allocation::only(n);
+        printed = run(argv, 3, status);
+        done = one_fails.requests() <= n;
+      }
       EXPECT_EQ(status, 0);
       EXPECT_EQ(named_after_a_notice(temp.path()), std::vector<std::string>())
           << option << " " << n;
       bool stopped = false;
-      for (const std::string& stop : stops) {
-        stopped =
-            stopped || (printed.size() >= stop.size() &&
-                        printed.compare(printed.size() - stop.size(), stop.size(), stop) == 0);
-      }
+      for (const std::string& stop : stops) stopped = stopped || ends_in(printed, stop);
       if (!stopped) {
         EXPECT_EQ(printed, expected) << option << " " << n;
       }
