@@ -19,8 +19,12 @@ struct command_line {
   bool source_seen = false;
   // The destination slot: a Dest argument, or the file name of -f.
   const char* dest_name = "";
+  // Whether the slot is filled, by either of the two: a further name that
+  // is not an option is then one too many.
   bool dest_taken = false;
-  // A Dest argument is present; generated destination names are not used.
+  // Whether the slot holds a Dest argument: every match is then written
+  // there, and no name is made from the match's stem. Under -f the slot is
+  // taken but no Dest is given.
   bool dest_given = false;
   // The file name of -r.
   const char* lookup_name = "";
