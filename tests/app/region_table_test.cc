@@ -14,28 +14,25 @@
 namespace vantrel {
 namespace {
 
-// A table whose first block of records cannot be had loads nothing, and
-// says so, instead of passing for an empty table.
+// A table whose first block of records cannot be had, or that outgrows its
+// announced count and then finds no room to grow, fails as a whole instead
+// of passing for the records it held.
 TEST(region_table, records_without_storage) {
-  vantrel_test::string_input input("NUM 3\n1 10\n");
-  listing_reader reader(input);
-  pair_array table(0);
-  const vantrel_test::failing_allocation no_storage;
-  EXPECT_EQ(read_region_records(reader, table), -1);
-}
-
-// A table that outgrows its announced count and then finds no room to grow
-// fails as a whole, instead of passing for the records it held.
-TEST(region_table, records_that_cannot_grow) {
-  std::string text = "NUM 2\n";
-  for (int k = 1; k <= 100; ++k) text += std::to_string(k) + " " + std::to_string(k) + "\n";
-  for (const std::size_t chunk : {std::size_t{16}, text.size()}) {
-    vantrel_test::string_input input(text, chunk);
+  std::string grows = "NUM 2\n";
+  for (int k = 1; k <= 100; ++k) grows += std::to_string(k) + " " + std::to_string(k) + "\n";
+  const struct {
+    std::string text;
+    std::size_t chunk, largest;  // the largest request that succeeds
+  } cases[] = {{"NUM 3\n1 10\n", 64, 0},
+               // Room for the first block of 2 records, not for the 16 after it.
+               {grows, 16, 2 * sizeof(pair_record)},
+               {grows, grows.size(), 2 * sizeof(pair_record)}};
+  for (const auto& c : cases) {
+    vantrel_test::string_input input(c.text, c.chunk);
     listing_reader reader(input);
     pair_array table(0);
-    // Room for the first block of 2 records, not for the 16 after it.
-    const auto memory = vantrel_test::failing_allocation::over(2 * sizeof(pair_record));
-    EXPECT_EQ(read_region_records(reader, table), -1) << "chunks of " << chunk;
+    const auto memory = vantrel_test::failing_allocation::over(c.largest);
+    EXPECT_EQ(read_region_records(reader, table), -1) << c.text.size() << " " << c.chunk;
   }
 }
 

@@ -69,7 +69,7 @@ TEST(convert_listing, long_listings_in_every_mode) {
 TEST(convert_listing, inp_comment_line_is_safe) {
   const std::string long_name(300, 'n');
   const std::pair<const char*, std::string> names[] = {
-      {"a\rb\nc\xc3\xa9.gem", "** a?b?c??.gem\r\n"},
+      {"a b~\x7f\x01\r\nc\xc3\xa9.gem", "** a b~????c??.gem\r\n"},
       {long_name.c_str(), "** " + std::string(253, 'n') + "\r\n"}};
   for (const int mode : {MODE_INP_SETS, MODE_INP_BOUNDARY}) {
     for (const auto& [name, comment] : names) {
