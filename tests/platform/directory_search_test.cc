@@ -129,12 +129,5 @@ TEST(directory_search, failure_is_not_the_end_of_the_matches) {
   EXPECT_TRUE(search.name_usable());
 }
 
-TEST(directory_part_length, up_to_the_last_slash) {
-  EXPECT_EQ(0u, directory_part_length(""));
-  EXPECT_EQ(0u, directory_part_length("a.gem"));
-  EXPECT_EQ(4u, directory_part_length("sub/a.gem"));
-  EXPECT_EQ(6u, directory_part_length("a/b/c/"));
-}
-
 }  // namespace
 }  // namespace vantrel

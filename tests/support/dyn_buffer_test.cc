@@ -4,10 +4,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <random>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "support/allocation.h"
 
@@ -16,46 +15,29 @@ namespace {
 
 // Storage with guard bytes after each block, so that a write past the end
 // of a block shows; none while `no_storage` is set.
-constexpr std::size_t guard_size = 16;
-std::vector<std::pair<const char*, std::size_t>> blocks;
+const std::string guard(16, 'Z');
+std::map<const char*, std::size_t> block_sizes;
 bool no_storage = false;
 
 void* guarded_storage(std::size_t n) {
   if (no_storage) return nullptr;
-  char* block = static_cast<char*>(std::malloc(n + guard_size));
-  std::memset(block + n, 0x5a, guard_size);
-  blocks.emplace_back(block, n);
+  char* block = static_cast<char*>(std::malloc(n + guard.size()));
+  std::memcpy(block + n, guard.data(), guard.size());
+  block_sizes[block] = n;
   return block;
 }
 
 // True when `text` starts a block whose guard bytes are as they were.
 bool within_its_block(const char* text) {
-  for (auto block = blocks.rbegin(); block != blocks.rend(); ++block) {
-    if (block->first != text) continue;
-    for (std::size_t k = 0; k < guard_size; ++k) {
-      if (text[block->second + k] != 0x5a) return false;
-    }
-    return true;
-  }
-  return false;
+  const auto block = block_sizes.find(text);
+  return block != block_sizes.end() && std::string(text + block->second, guard.size()) == guard;
 }
-
-class dyn_buffer_test : public testing::Test {
- protected:
-  void SetUp() override { previous_ = set_allocator(guarded_storage); }
-  void TearDown() override {
-    set_allocator(previous_);
-    no_storage = false;
-  }
-
- private:
-  allocate_fn previous_ = nullptr;
-};
 
 // Appends short and long, single characters, assigns and cuts, in buffers
 // of every kind of step, keep the text a std::string keeps, and keep it
 // inside the storage.
-TEST_F(dyn_buffer_test, keeps_the_text_within_its_storage) {
+TEST(dyn_buffer, keeps_the_text_within_its_storage) {
+  set_allocator(guarded_storage);
   std::mt19937 random(5);
   for (std::uint32_t step : {0, 1, 2, 7, 256}) {
     dyn_buffer b(step);
@@ -84,13 +66,15 @@ TEST_F(dyn_buffer_test, keeps_the_text_within_its_storage) {
       ASSERT_TRUE(within_its_block(b.c_str())) << step << " " << k;
     }
   }
+  set_allocator(nullptr);
 }
 
 // The notice takes the place of the text that did not fit: the whole notice
 // when it fits, else "mFAIL", else nothing, and the text is not complete
 // until the next assign. A dropped character or a failed assign leaves a
 // terminated text, and a buffer without storage stays so.
-TEST_F(dyn_buffer_test, failed_growth_writes_the_notice_that_fits) {
+TEST(dyn_buffer, failed_growth_writes_the_notice_that_fits) {
+  set_allocator(guarded_storage);
   const struct {
     std::uint32_t room;
     const char* notice;
@@ -124,6 +108,7 @@ TEST_F(dyn_buffer_test, failed_growth_writes_the_notice_that_fits) {
   EXPECT_TRUE(b.assign("abc").complete());
   EXPECT_EQ(none.c_str(), nullptr);
   EXPECT_STREQ(none.append("x").c_str(), "x");  // the next append grows again
+  set_allocator(nullptr);
 }
 
 }  // namespace
