@@ -50,24 +50,27 @@ TEST(faults, fifo_is_refused_without_waiting) {
   write_file(dir / "z.gem", node_listing);
   ASSERT_EQ(mkfifo((dir / "f.gem").c_str(), 0600), 0);
   ASSERT_EQ(mkfifo((dir / "fifo.txt").c_str(), 0600), 0);
+  const std::string refused = "\nfifo.txt will not open.  Make sure it's closed.";
+  // A listing, a lookup file, a destination, a batch file; what each run
+  // must not have made.
+  const struct {
+    std::vector<std::string> args;
+    std::string output;
+    const char* not_made;
+  } runs[] = {{{"-s", "*.gem"},
+               progress("a.gem", "a.geo") + "\nf.gem will not open.  Make sure it's closed.",
+               "f.geo"},
+              {{"-rfifo.txt", "z.gem"}, refused, "z.geo"},
+              {{"-s", "z.gem", "fifo.txt"}, refused, "z.geo"},
+              {{"-ffifo.txt", "*.geo"}, refused, "vantrel123xyz.ses"}};
   run_options quick;
   quick.time_limit = 20;
-  program_result result = run_vantrel(dir.path(), {"-s", "*.gem"}, quick);
-  EXPECT_EQ(result.exit_code, 0);
-  EXPECT_EQ(result.output, banner() + progress("a.gem", "a.geo") +
-                               "\nf.gem will not open.  Make sure it's closed.");
-  EXPECT_FALSE(file_exists(dir / "f.geo"));
-  result = run_vantrel(dir.path(), {"-rfifo.txt", "z.gem"}, quick);
-  EXPECT_EQ(result.exit_code, 0);
-  EXPECT_EQ(result.output, banner() + "\nfifo.txt will not open.  Make sure it's closed.");
-  EXPECT_FALSE(file_exists(dir / "z.geo"));
-  // Nobody reads the FIFO as a destination or a batch file either.
-  result = run_vantrel(dir.path(), {"-s", "z.gem", "fifo.txt"}, quick);
-  EXPECT_EQ(result.output, banner() + "\nfifo.txt will not open.  Make sure it's closed.");
-  write_file(dir / "a.geo", node_records);
-  result = run_vantrel(dir.path(), {"-ffifo.txt", "*.geo"}, quick);
-  EXPECT_EQ(result.output, banner() + "\nfifo.txt will not open.  Make sure it's closed.");
-  EXPECT_FALSE(file_exists(dir / "vantrel123xyz.ses"));
+  for (const auto& run : runs) {
+    const program_result result = run_vantrel(dir.path(), run.args, quick);
+    EXPECT_EQ(result.exit_code, 0) << run.args[0];
+    EXPECT_EQ(result.output, banner() + run.output) << run.args[0];
+    EXPECT_FALSE(file_exists(dir / run.not_made)) << run.args[0];
+  }
 }
 
 // Losing the console does not end the batch: every conversion, and the

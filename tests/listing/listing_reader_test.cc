@@ -74,19 +74,5 @@ TEST(listing_reader, last_line_and_read_line_numeric) {
   EXPECT_STREQ(full.line(), "");
 }
 
-// A read error ends the lines like the end of the input, but the line that
-// it cuts short is not delivered, and the stream shows the error.
-TEST(listing_reader, read_error_cuts_no_line) {
-  for (std::size_t chunk : {3, 1 << 18}) {
-    string_input in("1 2\n3 4\n567\n8\n", chunk, 10);
-    listing_reader reader(in);
-    EXPECT_TRUE(reader.read_line());
-    EXPECT_EQ(reader.read_line_numeric(), 1);
-    EXPECT_FALSE(reader.read_line()) << reader.line();
-    EXPECT_TRUE(in.bad()) << chunk;
-    EXPECT_EQ(reader.read_line_numeric(), -1);
-  }
-}
-
 }  // namespace
 }  // namespace vantrel
