@@ -17,11 +17,8 @@ using namespace std::string_literals;
 namespace {
 
 const std::string earlier = "SELPIC,ND,99;\r\n\r\n";
-const char* const conversion_options[] = {"-s", "-z", "-b", "-d", "-q", "-rregions.txt"};
-
 std::string repeat(const std::string& text, std::size_t times) {
   std::string result;
-  result.reserve(text.size() * times);
   while (times-- > 0) result += text;
   return result;
 }
@@ -78,18 +75,18 @@ std::vector<generated_case> generated_cases() {
   // value that the lookup file names.
   const std::string id = "9" + std::string(998, '0') + "1";
   const std::string id_listing = with_id("Surface\n# 0\nNode\n# 1 2 3 4 5 6\n# 0 0 0 0 0 0\n", id);
-  const char* const id_records[] = {
-      "SELPIC,SF,#;\r\nSELPIC,ND,#;\r\nSELPIC,ND,#;\r\n\r\n",
-      "**nset a\r\n # #\r\n",
-      "el,,cr,0,2,#,#;\r\nel,,cr,0,2,#,#;\r\n\r\n",
-      "dnd,#,UX,0;\r\ndnd,#,UX,1;\r\ndnd,#,UY,2;\r\ndnd,#,UZ,3;\r\ndnd,#,RX,4;\r\ndnd,#,RY,5;\r\n"
-      "dnd,#,RZ,6;\r\ndnd,#,UX,0;\r\ndnd,#,UY,0;\r\ndnd,#,UZ,0;\r\ndnd,#,RX,0;\r\ndnd,#,RY,0;\r\n"
-      "dnd,#,RZ,0;\r\n\r\n",
-      "\r\n",
-      "SELPIC,SF,#;\r\nSELPIC,ND,#;\r\nSELPIC,ND,#;\r\n\r\n"};
-  for (int k = 0; k < 6; ++k) {
-    cases.push_back({"1000-character ids", conversion_options[k], id_listing,
-                     "NUM 1\n4 2147483647\n", with_id(id_records[k], id.substr(0, 199))});
+  const char* const id_records[][2] = {
+      {"-s", "SELPIC,SF,#;\r\nSELPIC,ND,#;\r\nSELPIC,ND,#;\r\n\r\n"},
+      {"-z", "**nset a\r\n # #\r\n"},
+      {"-b", "el,,cr,0,2,#,#;\r\nel,,cr,0,2,#,#;\r\n\r\n"},
+      {"-d",
+       "dnd,#,UX,0;\r\ndnd,#,UX,1;\r\ndnd,#,UY,2;\r\ndnd,#,UZ,3;\r\ndnd,#,RX,4;\r\n"
+       "dnd,#,RY,5;\r\ndnd,#,RZ,6;\r\ndnd,#,UX,0;\r\ndnd,#,UY,0;\r\ndnd,#,UZ,0;\r\n"
+       "dnd,#,RX,0;\r\ndnd,#,RY,0;\r\ndnd,#,RZ,0;\r\n\r\n"},
+      {"-rregions.txt", "SELPIC,SF,#;\r\nSELPIC,ND,#;\r\nSELPIC,ND,#;\r\n\r\n"}};
+  for (const auto& [option, expected] : id_records) {
+    cases.push_back({"1000-character ids", option, id_listing, "NUM 1\n4 2147483647\n",
+                     with_id(expected, id.substr(0, 199))});
   }
 
   // Record k names surface k + 1000 in region k, whatever the count line
