@@ -94,6 +94,7 @@ const classify_case classify_cases[] = {
     {{" ax"}, "abc\n", -1, {}, ""},
     // Line-feed tokens move every open pattern to the next line together.
     {{"Node,\n,\t#*"}, "Node\r\n12 x\n", 0, {"12"}, " x"},
+    {{"Node,\n,\t#*,\t#*"}, "Node\r\n12 34 x\n", 0, {"12", "34"}, " x"},
     {{"Node,\n,\t#*"}, "Node\n12 x\n", -1, {}, ""},
     {{"Node,\n,\t#*"}, "Node\r\n12", -1, {}, ""},
     {{"A,\n,\t#", "A,\n,B"}, "A \nB\n", 1, {}, ""},
