@@ -77,11 +77,6 @@ tree actual_files(const std::string& output, const program_result& result, const
   return files;
 }
 
-std::string find_or_none(const tree& files, const std::string& name) {
-  const auto found = files.find(name);
-  return found == files.end() ? "(no such file)" : found->second;
-}
-
 class cases : public testing::TestWithParam<std::string> {};
 
 TEST_P(cases, match_expected_output_and_files) {
@@ -121,7 +116,9 @@ TEST_P(cases, match_expected_output_and_files) {
     return;
   }
   const tree expected = expected_files(dir, before);
-  for (const auto& [name, bytes] : expected) EXPECT_EQ(find_or_none(actual, name), bytes) << name;
+  for (const auto& [name, bytes] : expected) {
+    EXPECT_EQ(actual.count(name) ? actual.at(name) : "(no such file)", bytes) << name;
+  }
   for (const auto& [name, bytes] : actual) {
     EXPECT_TRUE(expected.count(name))
         << name << " is not expected: " << testing::PrintToString(bytes);
