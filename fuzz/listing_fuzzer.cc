@@ -2,6 +2,7 @@
 // mode (low three bits) and the size of the input stream's chunks (the rest:
 // 0 for one chunk of the whole listing, else that many bytes, to move the
 // refills into lines).
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -107,6 +108,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t k = 0; k < text.size(); ++k) {
     fuzz_check(text[k] != '\n' || (k > 0 && text[k - 1] == '\r'),
                "every line feed is stored as CR LF");
+  }
+  // Under -s every line is empty or one whole record, whatever bytes
+  // surround the listing's lines.
+  for (std::size_t start = 0, end; mode == MODE_SELECT && start < text.size(); start = end + 2) {
+    end = text.find("\r\n", start);
+    const std::string line = text.substr(start, end - start);
+    fuzz_check(line.empty() || (line.size() > 11 && line.compare(0, 7, "SELPIC,") == 0 &&
+                                std::isupper(static_cast<unsigned char>(line[7])) &&
+                                std::isupper(static_cast<unsigned char>(line[8])) &&
+                                line[9] == ',' && line.back() == ';' &&
+                                line.find_first_of(std::string(" \t\r\n\0", 5)) == line.npos),
+               "every selection line is empty or one whole record");
   }
   if ((mode & (MODE_SELECT | MODE_REGION_LOOKUP | MODE_ZSET | MODE_BEAM | MODE_DISP |
                MODE_INP_SETS | MODE_INP_BOUNDARY)) == 0) {

@@ -6,6 +6,9 @@
 // first), `stderr` and `status` (exit code).
 // Absent files stand for none, nothing and 0. With VANTREL_E2E_UPDATE=1 the
 // actual results are written back in this form instead, for review.
+// The sample runs under examples/expected/ are cases of the same form, named
+// example_<folder>, whose working folder holds the files of examples/ as
+// well as their own in/.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,13 +25,20 @@ namespace {
 
 using tree = std::map<std::string, std::string>;
 
-std::vector<std::string> case_names() {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(VANTREL_CASES_DIR)) {
-    if (entry.is_directory()) names.push_back(entry.path().filename().string());
+const fs::path examples_root = fs::path(VANTREL_EXAMPLES_DIR) / "expected";
+
+bool is_example(const fs::path& dir) { return dir.parent_path() == examples_root; }
+
+// The case folders of both roots.
+std::vector<std::string> case_dirs() {
+  std::vector<std::string> dirs;
+  for (const fs::path& root : {fs::path(VANTREL_CASES_DIR), examples_root}) {
+    for (const auto& entry : fs::directory_iterator(root)) {
+      if (entry.is_directory()) dirs.push_back(entry.path().string());
+    }
   }
-  std::sort(names.begin(), names.end());
-  return names;
+  std::sort(dirs.begin(), dirs.end());
+  return dirs;
 }
 
 std::vector<std::string> read_args(const std::string& path) {
@@ -67,16 +77,16 @@ tree actual_files(const std::string& output, const program_result& result, const
   return files;
 }
 
-std::string find_or_none(const tree& files, const std::string& name) {
-  const auto found = files.find(name);
-  return found == files.end() ? "(no such file)" : found->second;
-}
-
 class cases : public testing::TestWithParam<std::string> {};
 
 TEST_P(cases, match_expected_output_and_files) {
-  const std::string dir = std::string(VANTREL_CASES_DIR) + "/" + GetParam();
+  const std::string& dir = GetParam();
   temp_dir work;
+  if (is_example(dir)) {
+    for (const auto& entry : fs::directory_iterator(VANTREL_EXAMPLES_DIR)) {
+      if (entry.is_regular_file()) fs::copy(entry.path(), work.path());
+    }
+  }
   if (fs::exists(dir + "/in")) copy_tree(dir + "/in", work.path());
   const std::vector<std::string> args = read_args(dir + "/args");
   const tree before = read_tree(work.path());
@@ -106,16 +116,20 @@ TEST_P(cases, match_expected_output_and_files) {
     return;
   }
   const tree expected = expected_files(dir, before);
-  for (const auto& [name, bytes] : expected) EXPECT_EQ(find_or_none(actual, name), bytes) << name;
+  for (const auto& [name, bytes] : expected) {
+    EXPECT_EQ(actual.count(name) ? actual.at(name) : "(no such file)", bytes) << name;
+  }
   for (const auto& [name, bytes] : actual) {
     EXPECT_TRUE(expected.count(name))
         << name << " is not expected: " << testing::PrintToString(bytes);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(e2e, cases, testing::ValuesIn(case_names()),
+INSTANTIATE_TEST_SUITE_P(e2e, cases, testing::ValuesIn(case_dirs()),
                          [](const testing::TestParamInfo<std::string>& param) {
-                           return param.param;  // every folder name is a valid test name
+                           // Every folder name is a valid test name.
+                           const fs::path dir = param.param;
+                           return (is_example(dir) ? "example_" : "") + dir.filename().string();
                          });
 
 }  // namespace

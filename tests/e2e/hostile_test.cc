@@ -1,12 +1,10 @@
 // Runs the built program on inputs generated here, too big or too odd to keep
-// as case folders: a 10 MB line, 1000-character ids, 100 fields, 50,000
-// lookup records, binary garbage and a hard link. Each conversion runs beside
-// an earlier a.geo and a bystander file, which must come through intact.
+// as case folders: a 10 MB line, 1000-character ids, 50,000 lookup records
+// and a hard link. Each conversion runs beside an earlier a.geo and a
+// bystander file, which must come through intact.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -19,11 +17,8 @@ using namespace std::string_literals;
 namespace {
 
 const std::string earlier = "SELPIC,ND,99;\r\n\r\n";
-const char* const conversion_options[] = {"-s", "-z", "-b", "-d", "-q", "-rregions.txt"};
-
 std::string repeat(const std::string& text, std::size_t times) {
   std::string result;
-  result.reserve(text.size() * times);
   while (times-- > 0) result += text;
   return result;
 }
@@ -80,26 +75,19 @@ std::vector<generated_case> generated_cases() {
   // value that the lookup file names.
   const std::string id = "9" + std::string(998, '0') + "1";
   const std::string id_listing = with_id("Surface\n# 0\nNode\n# 1 2 3 4 5 6\n# 0 0 0 0 0 0\n", id);
-  const char* const id_records[] = {
-      "SELPIC,SF,#;\r\nSELPIC,ND,#;\r\nSELPIC,ND,#;\r\n\r\n",
-      "**nset a\r\n # #\r\n",
-      "el,,cr,0,2,#,#;\r\nel,,cr,0,2,#,#;\r\n\r\n",
-      "dnd,#,UX,0;\r\ndnd,#,UX,1;\r\ndnd,#,UY,2;\r\ndnd,#,UZ,3;\r\ndnd,#,RX,4;\r\ndnd,#,RY,5;\r\n"
-      "dnd,#,RZ,6;\r\ndnd,#,UX,0;\r\ndnd,#,UY,0;\r\ndnd,#,UZ,0;\r\ndnd,#,RX,0;\r\ndnd,#,RY,0;\r\n"
-      "dnd,#,RZ,0;\r\n\r\n",
-      "\r\n",
-      "SELPIC,SF,#;\r\nSELPIC,ND,#;\r\nSELPIC,ND,#;\r\n\r\n"};
-  for (int k = 0; k < 6; ++k) {
-    cases.push_back({"1000-character ids", conversion_options[k], id_listing,
-                     "NUM 1\n4 2147483647\n", with_id(id_records[k], id.substr(0, 199))});
+  const char* const id_records[][2] = {
+      {"-s", "SELPIC,SF,#;\r\nSELPIC,ND,#;\r\nSELPIC,ND,#;\r\n\r\n"},
+      {"-z", "**nset a\r\n # #\r\n"},
+      {"-b", "el,,cr,0,2,#,#;\r\nel,,cr,0,2,#,#;\r\n\r\n"},
+      {"-d",
+       "dnd,#,UX,0;\r\ndnd,#,UX,1;\r\ndnd,#,UY,2;\r\ndnd,#,UZ,3;\r\ndnd,#,RX,4;\r\n"
+       "dnd,#,RY,5;\r\ndnd,#,RZ,6;\r\ndnd,#,UX,0;\r\ndnd,#,UY,0;\r\ndnd,#,UZ,0;\r\n"
+       "dnd,#,RX,0;\r\ndnd,#,RY,0;\r\ndnd,#,RZ,0;\r\n\r\n"},
+      {"-rregions.txt", "SELPIC,SF,#;\r\nSELPIC,ND,#;\r\nSELPIC,ND,#;\r\n\r\n"}};
+  for (const auto& [option, expected] : id_records) {
+    cases.push_back({"1000-character ids", option, id_listing, "NUM 1\n4 2147483647\n",
+                     with_id(expected, id.substr(0, 199))});
   }
-
-  std::string fields = "1";
-  for (int k = 1; k <= 100; ++k) fields += " v" + std::to_string(k);
-  cases.push_back({"100 fields", "-d", fields + "\n2 a b c d e f\n", "",
-                   "dnd,1,UX,v1;\r\ndnd,1,UY,v2;\r\ndnd,1,UZ,v3;\r\ndnd,1,RX,v4;\r\n"
-                   "dnd,1,RY,v5;\r\ndnd,1,RZ,v6;\r\ndnd,2,UX,a;\r\ndnd,2,UY,b;\r\n"
-                   "dnd,2,UZ,c;\r\ndnd,2,RX,d;\r\ndnd,2,RY,e;\r\ndnd,2,RZ,f;\r\n\r\n"});
 
   // Record k names surface k + 1000 in region k, whatever the count line
   // says; the second record of surface 1000 loses to the first, and its
@@ -123,35 +111,6 @@ TEST(hostile, generated_inputs) {
     const std::string written = convert(c.option, c.listing, c.lookup);
     EXPECT_TRUE(written == c.written) << written.size() << " bytes instead of " << c.written.size()
                                       << ": " << written.substr(0, 400);
-  }
-}
-
-// Bytes of every value in a fixed pseudo-random order.
-std::string garbage(std::size_t size, unsigned seed) {
-  std::mt19937 random(seed);
-  std::string bytes(size, '\0');
-  for (char& c : bytes) c = static_cast<char>(random() & 0xff);
-  return bytes;
-}
-
-TEST(hostile, binary_garbage_around_listing_lines) {
-  const std::string listing = garbage(1 << 20, 7) + "\nNode\n1 0\n" + garbage(1 << 20, 8) +
-                              "\n\nElem\n2 0\n" + garbage(4096, 9);
-  for (const std::string option : conversion_options) {
-    SCOPED_TRACE(option);
-    const std::string written = convert(option, listing, garbage(1 << 16, 10));
-    ASSERT_GE(written.size(), 2u);
-    EXPECT_EQ(written.substr(written.size() - 2), "\r\n");
-    if (option != "-s") continue;
-    // Every line is empty or a whole selection or region record.
-    const std::regex record("|SELPIC,[A-Z]{2},[^ \\t\\r\\n\\x00]+;|SELPIC,RG,-?[0-9]+,");
-    for (std::size_t start = 0, end; (end = written.find("\r\n", start)) != std::string::npos;
-         start = end + 2) {
-      const std::string line = written.substr(start, end - start);
-      EXPECT_TRUE(std::regex_match(line, record)) << testing::PrintToString(line);
-    }
-    EXPECT_NE(written.find("SELPIC,ND,1;\r\n"), std::string::npos);
-    EXPECT_NE(written.find("SELPIC,EL,2;\r\n"), std::string::npos);
   }
 }
 

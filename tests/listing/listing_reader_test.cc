@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "listing/input_stream.h"
-#include "listing/word_scan.h"
 #include "test_support/string_streams.h"
 
 namespace vantrel {
@@ -76,126 +74,5 @@ TEST(listing_reader, last_line_and_read_line_numeric) {
   EXPECT_STREQ(full.line(), "");
 }
 
-TEST(listing_reader, fields) {
-  std::string forty;
-  for (int i = 0; i < 40; ++i) forty += "f" + std::to_string(i) + " ";
-  string_input in(". 12 . 7\r\n" + forty + "\n" + forty + "\n5 7\n");
-  listing_reader reader(in);
-  auto fields = [&reader](int first) {
-    lines result;
-    const int count = reader.split_fields(first);
-    for (int i = first; i < first + count; ++i) {
-      result.push_back(reader.field(i));
-      EXPECT_EQ(reader.field_length(i), static_cast<std::int32_t>(result.back().size()));
-    }
-    EXPECT_EQ(*reader.read_pos(), '\0');
-    return result;
-  };
-  // A lone "." is a field, though no word.
-  ASSERT_TRUE(reader.read_line());
-  EXPECT_EQ(fields(0), (lines{".", "12", ".", "7"}));
-  // At most 32 fields: the rest of the line is dropped.
-  ASSERT_TRUE(reader.read_line());
-  EXPECT_EQ(fields(0).size(), 32u);
-  EXPECT_STREQ(reader.field(31), "f31");
-  ASSERT_TRUE(reader.read_line());
-  EXPECT_EQ(fields(30), (lines{"f0", "f1"}));
-  EXPECT_EQ(reader.field_count(), 32);
-  // The count is the current line's.
-  ASSERT_TRUE(reader.read_line());
-  EXPECT_EQ(reader.field_count(), 0);
-  EXPECT_EQ(fields(0), (lines{"5", "7"}));
-}
-
-// Fields are found 16 bytes at a time: a field may start, end or run
-// through a block's edge, and its end may be the line's own NUL.
-TEST(listing_reader, fields_across_blocks) {
-  const struct {
-    std::string line;
-    lines fields;
-  } rows[] = {
-      {std::string(15, 'a') + " b", {std::string(15, 'a'), "b"}},
-      {std::string(16, 'a') + " b", {std::string(16, 'a'), "b"}},
-      {"z" + std::string(14, ' ') + "ab", {"z", "ab"}},
-      {"z" + std::string(15, ' ') + "ab", {"z", "ab"}},
-      {std::string(40, 'x'), {std::string(40, 'x')}},
-      {"a" + std::string(31, ' ') + "b" + std::string(14, '\t'), {"a", "b"}},
-      // Control bytes other than the delimiters belong to their field.
-      {"1\f2 \v \x01x\r\ry", {"1\f2", "\v", "\x01x", "y"}},
-  };
-  for (const auto& row : rows) {
-    for (int first : {0, 3}) {
-      string_input in(row.line + "\n");
-      listing_reader reader(in);
-      ASSERT_TRUE(reader.read_line());
-      const char* line_end = reader.line() + std::strlen(reader.line());
-      const int count = reader.split_fields(first);
-      lines fields;
-      for (int i = first; i < first + count; ++i) {
-        fields.emplace_back(reader.field(i));
-        EXPECT_EQ(reader.field_length(i), static_cast<std::int32_t>(fields.back().size()));
-      }
-      EXPECT_EQ(fields, row.fields) << row.line;
-      EXPECT_EQ(reader.read_pos(), line_end) << row.line;
-    }
-  }
-}
-
-// A read error ends the lines like the end of the input, but the line that
-// it cuts short is not delivered, and the stream shows the error.
-TEST(listing_reader, read_error_cuts_no_line) {
-  for (std::size_t chunk : {3, 1 << 18}) {
-    string_input in("1 2\n3 4\n567\n8\n", chunk, 10);
-    listing_reader reader(in);
-    EXPECT_TRUE(reader.read_line());
-    EXPECT_EQ(reader.read_line_numeric(), 1);
-    EXPECT_FALSE(reader.read_line()) << reader.line();
-    EXPECT_TRUE(in.bad()) << chunk;
-    EXPECT_EQ(reader.read_line_numeric(), -1);
-  }
-}
-
 }  // namespace
-// The data-line shortcut takes only lines whose shape it is sure of, and
-// then gives the first word and leaves the read position past the last.
-TEST(listing_reader, leading_numbers_shortcut) {
-  const struct {
-    const char* line;
-    int count;
-    const char* first;  // null: the shortcut declines the line
-    const char* rest;   // the fields after the read position
-  } rows[] = {
-      {"1     -2.6E+00  7.3E+01", 2, "1", "7.3E+01 "},
-      {"12\t.5 x", 2, "12", "x "},
-      {"-3 +4", 2, "-3", ""},
-      {"1 -2.6E+00", 1, "1", "-2.6E+00 "},
-      {"7\r", 1, "7", ""},
-      {"7", 1, "7", ""},
-      {"7", 2, nullptr, ""},      // no second word
-      {"7 . 8", 2, nullptr, ""},  // a lone "." comes first
-      {"7 x", 2, nullptr, ""},    // the second word is no number
-      {"x 7", 2, nullptr, ""},    // nor the first
-      {"7\r 8", 2, nullptr, ""},  // a carriage return between them
-      {"7\f 8", 2, nullptr, ""},  // a form feed belongs to the word
-      {"7\f", 1, nullptr, ""},
-      {"1234567890123456 8", 2, nullptr, ""},  // a first word of 16 bytes
-      {"123456789012345 8", 2, "123456789012345", ""},
-      {"7                8", 2, nullptr, ""},  // the second word lies 17 bytes on
-  };
-  for (const auto& row : rows) {
-    string_input in(std::string(row.line) + "\n");
-    listing_reader reader(in);
-    ASSERT_TRUE(reader.read_line()) << row.line;
-    vantrel::word_ref first;
-    const bool taken = reader.take_leading_numbers(row.count, first);
-    ASSERT_EQ(taken, row.first != nullptr) << row.line;
-    if (!taken) continue;
-    EXPECT_EQ(std::string(first.start, static_cast<std::size_t>(first.length)), row.first);
-    std::string rest;
-    const int count = reader.split_fields(0);
-    for (int i = 0; i < count; ++i) rest += reader.field(i) + " "s;
-    EXPECT_EQ(rest, row.rest) << row.line;
-  }
-}
-
 }  // namespace vantrel

@@ -81,19 +81,5 @@ TEST(inp_text, numbers_the_solvers_read) {
   EXPECT_TRUE(is_inp_number("1.5x", 3));
 }
 
-TEST(inp_text, comment_text_is_printable_ascii_cut_to_fit) {
-  char out[8];
-  EXPECT_EQ(comment_text("a b.gem", out, sizeof out), 7u);
-  EXPECT_STREQ(out, "a b.gem");
-  EXPECT_EQ(comment_text("a\r\nb\x01\x7f\xc3\xa9", out, sizeof out), 7u);
-  EXPECT_STREQ(out, "a??b???");
-  EXPECT_EQ(comment_text("abcdefghij", out, sizeof out), 7u);
-  EXPECT_STREQ(out, "abcdefg");
-  EXPECT_EQ(comment_text("", out, sizeof out), 0u);
-  EXPECT_STREQ(out, "");
-  EXPECT_EQ(comment_text("abc", out, 1), 0u);
-  EXPECT_STREQ(out, "");
-}
-
 }  // namespace
 }  // namespace vantrel

@@ -48,17 +48,6 @@ TEST(decimal, digit_run_ends_at_any_byte) {
   expect_same_run({'0', '0', '0', '0', '0', '0', '0', '0'});
 }
 
-TEST(decimal, digit_run_of_random_bytes) {
-  std::mt19937 random(7);
-  // Mostly digits, so that long runs come up.
-  const char pool[] = "0123456789012345678901234567890123456789 \t-+./:\x80\xFF";
-  for (int n = 0; n < 200000; ++n) {
-    char bytes[8];
-    for (char& c : bytes) c = pool[random() % (sizeof pool - 1)];
-    expect_same_run(bytes);
-  }
-}
-
 void expect_printf_text(std::int32_t v) {
   char expected[16];
   std::snprintf(expected, sizeof expected, "%d", static_cast<int>(v));
