@@ -37,7 +37,7 @@ const region_index& lookup_table() {
                                    {0, 5},   {9, 101}, {-4, -17},
                                    {12, 1},  {2, 8},   {INT32_MAX, INT32_MIN}};
     const std::int32_t count = sizeof records / sizeof records[0];
-    pair_array table(count);
+    pair_array table;
     table.resize(count);
     for (std::int32_t k = 0; k < count; ++k) table.at(k) = records[k];
     return index.build(table, count);

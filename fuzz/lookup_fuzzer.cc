@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The default chunk would cost more than the run.
   string_input input(text, chunk == 0 ? text.size() : chunk);
   listing_reader reader(input);
-  pair_array table(16);
+  pair_array table;
   const std::int32_t count = read_region_records(reader, table);
   fuzz_check(count >= 0 && count <= table.size(), "the records stored fit the table");
   const auto plain = plain_records(text);

@@ -157,7 +157,7 @@ bool load_region_table(run_context& context) {
     return false;
   }
   // The records are needed only until the index is built from them.
-  pair_array records(16);
+  pair_array records;
   const std::int32_t count = read_region_records(lookup.reader(), records);
   // The read error shows only while the file is still open.
   const bool read_completely = !lookup.bad();

@@ -50,9 +50,6 @@ class dyn_buffer {
   bool complete() const { return !failed_; }
 
  private:
-  // The tests look at the storage's shape.
-  friend struct dyn_buffer_peer;
-
   // Moves the text into storage of capacity + growth bytes; false when the
   // storage cannot be had or its size would not fit the counters.
   bool grow(std::uint64_t growth);

@@ -13,19 +13,16 @@ struct pair_record {
   std::int32_t surface_id;
 };
 
-// A heap block of pair_records that owns its block.
+// A heap block of pair_records that owns its block; empty at first.
 class pair_array {
  public:
-  // A block of n records and size 0. With n <= 0 there is no block; when
-  // the block cannot be had, capacity is 0.
-  explicit pair_array(std::int32_t n);
+  pair_array() = default;
   ~pair_array();
   pair_array(const pair_array&) = delete;
   pair_array& operator=(const pair_array&) = delete;
 
-  // n > size: a new block of exactly n records holding the records in use.
-  // Otherwise the size drops to n (negative counts as 0) and the block stays.
-  // Returns false, changing nothing, when the storage cannot be had.
+  // Grows to n records, n > size(), in a new block that holds the records
+  // in use. Returns false, changing nothing, when the storage cannot be had.
   bool resize(std::int32_t n);
 
   // The record at index i; the caller keeps 0 <= i < size().
@@ -33,12 +30,10 @@ class pair_array {
   const pair_record& at(std::int32_t i) const { return data_[i]; }
 
   std::int32_t size() const { return size_; }
-  std::int32_t capacity() const { return capacity_; }
 
  private:
   pair_record* data_ = nullptr;
   std::int32_t size_ = 0;
-  std::int32_t capacity_ = 0;
 };
 
 }  // namespace vantrel

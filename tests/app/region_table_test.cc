@@ -30,7 +30,7 @@ TEST(region_table, records_without_storage) {
   for (const auto& c : cases) {
     vantrel_test::string_input input(c.text, c.chunk);
     listing_reader reader(input);
-    pair_array table(0);
+    pair_array table;
     const auto memory = vantrel_test::failing_allocation::over(c.largest);
     EXPECT_EQ(read_region_records(reader, table), -1) << c.text.size() << " " << c.chunk;
   }

@@ -14,7 +14,7 @@ namespace {
 // answers nothing, and a later build starts afresh: it forgets the records
 // of every build before. (The lookup corpus checks the answers.)
 TEST(region_index, without_storage_answers_nothing) {
-  pair_array table(3);
+  pair_array table;
   ASSERT_TRUE(table.resize(3));
   region_index index;
   std::int32_t region = 0;
