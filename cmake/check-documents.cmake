@@ -9,6 +9,8 @@
 #         -DARCH=x86_64 -DDEB_ARCH=amd64 -P check-documents.cmake
 # Prints each check; fails when any does not hold.
 
+cmake_minimum_required(VERSION 3.25)
+
 set(failures 0)
 # check(<label> <file> <line>...): each <line> is a whole line of <file>.
 function(check label file)

@@ -1,5 +1,6 @@
 # Cross-builds the Windows vantrel.exe (64-bit) on Linux with MinGW-w64
 # (Debian's g++-mingw-w64-x86-64-posix):
+#   cmake --preset windows     (CMakePresets.json: build/windows), or
 #   cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 # The programs are linked statically, so vantrel.exe and the test programs
 # run on a bare Windows (or under wine) without any MinGW DLL beside them.
