@@ -14,7 +14,7 @@
 #              text of LICENSE, in the machine-readable format (DEP-5).
 # Used by cmake/packaging.cmake.
 
-cmake_minimum_required(VERSION 3.16)
+cmake_minimum_required(VERSION 3.25)
 
 foreach(variable ACTION INPUT OUTPUT)
   if(NOT DEFINED ${variable})

@@ -16,7 +16,7 @@
 #   Windows  one flat folder: vantrel.exe, README.txt, LICENSE.txt,
 #            CHANGELOG.txt and vantrel.txt (the manual page as text), all
 #            with CR LF line ends so that Notepad shows them.
-# The banner's manual line (VANTREL_MANUAL_LINE in CMakeLists.txt) names
+# The banner's manual line (cmake/identity.txt, one for each package) names
 # these files; scripts/package checks that each package holds what its
 # banner names.
 #
@@ -188,10 +188,31 @@ add_custom_target(vantrel_documents ALL DEPENDS ${VANTREL_DOCUMENTS})
 if(BUILD_TESTING)
   if(GROFF_EXECUTABLE)
     add_test(NAME manual_page COMMAND "${GROFF_EXECUTABLE}" -man -ww -z "${VANTREL_MANUAL}")
-    set_tests_properties(manual_page PROPERTIES FAIL_REGULAR_EXPRESSION ".")
+    set_tests_properties(manual_page PROPERTIES FAIL_REGULAR_EXPRESSION "." LABELS doc)
   else()
     add_test(NAME manual_page COMMAND "${CMAKE_COMMAND}" -E echo "groff not found: manual not checked")
-    set_tests_properties(manual_page PROPERTIES SKIP_REGULAR_EXPRESSION "groff not found")
+    set_tests_properties(manual_page PROPERTIES SKIP_REGULAR_EXPRESSION "groff not found" LABELS doc)
+  endif()
+  # The change log, the README and the manual page name this version and
+  # its packages (cmake/check-documents.cmake). The names of the Linux
+  # packages take the machine's architecture, as dpkg and rpm name it.
+  if(NOT WIN32)
+    find_program(DPKG_EXECUTABLE dpkg)
+    if(DPKG_EXECUTABLE)
+      execute_process(COMMAND "${DPKG_EXECUTABLE}" --print-architecture
+                      OUTPUT_VARIABLE deb_arch OUTPUT_STRIP_TRAILING_WHITESPACE)
+    elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+      set(deb_arch amd64)
+    else()
+      set(deb_arch "${CMAKE_SYSTEM_PROCESSOR}")
+    endif()
+    add_test(NAME documents
+             COMMAND "${CMAKE_COMMAND}" "-DSOURCE_DIR=${PROJECT_SOURCE_DIR}" "-DMANUAL=${VANTREL_MANUAL}"
+                     "-DVERSION=${PROJECT_VERSION}" "-DDATE=${VANTREL_RELEASE_DATE}"
+                     "-DDEB_RELEASE=${VANTREL_DEBIAN_RELEASE}" "-DRPM_RELEASE=${VANTREL_RPM_RELEASE}"
+                     "-DARCH=${CMAKE_SYSTEM_PROCESSOR}" "-DDEB_ARCH=${deb_arch}"
+                     -P "${CMAKE_CURRENT_LIST_DIR}/check-documents.cmake")
+    set_tests_properties(documents PROPERTIES LABELS doc)
   endif()
 endif()
 
@@ -201,7 +222,9 @@ set(CPACK_PACKAGE_VENDOR "the vantrel authors")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_CONTACT "${VANTREL_PACKAGE_MAINTAINER}")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "convert cosmos entity listings into command files")
+# The summary is the banner's tagline (cmake/identity.txt), which reads as
+# Debian's synopses do: "vantrel - <tagline>".
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${VANTREL_IDENTITY_tagline}")
 # Kept to short lines: the .deb shows them as they are.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "vantrel reads the entity listings that the cosmos FE program logs to .gem\n"
@@ -231,7 +254,10 @@ elseif(VANTREL_STATIC)
   set(CPACK_RPM_PACKAGE_GROUP "Applications/Engineering")
   set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
   # RPM summaries begin with a capital letter.
-  set(CPACK_RPM_PACKAGE_SUMMARY "Convert cosmos entity listings into command files")
+  string(SUBSTRING "${VANTREL_IDENTITY_tagline}" 0 1 first)
+  string(SUBSTRING "${VANTREL_IDENTITY_tagline}" 1 -1 rest)
+  string(TOUPPER "${first}" first)
+  set(CPACK_RPM_PACKAGE_SUMMARY "${first}${rest}")
   # The program needs nothing of the system; the dependencies that rpmbuild
   # reads from binaries would name the dynamic loader, which it never uses.
   set(CPACK_RPM_PACKAGE_AUTOREQ OFF)

@@ -12,11 +12,6 @@ namespace vantrel {
 
 namespace {
 
-// The three lines that say what the tool is, which version runs, and where
-// its manual is.
-const char* const contact_name = "converts cosmos entity listings into command files";
-const char* const contact_help = "Run vantrel without arguments for this summary";
-
 // Prints `name` with its line breaks shown as '?'.
 void print_on_one_line(const char* name) {
   for (const char* p = name; *p != '\0'; ++p) std::putchar(*p == '\n' || *p == '\r' ? '?' : *p);
@@ -54,17 +49,17 @@ void print_usage() {
       "   -u  Apply nodal displacement listing as CalculiX/Abaqus *BOUNDARY lines, in stem.bou\n"
       "\r\n\r\n Example:  'vantrel -s *.gem' creates a geo file for each listing file gem.\n",
       stdout);
-  std::printf("\r\n\r\n       vantrel %s - %s\n", program_version, contact_name);
+  std::printf("\r\n\r\n       vantrel %s - %s\n", program_version, tagline);
   std::printf("%30s%s\n", "", manual_location);
-  std::printf("%30s%s\n\n", "", contact_help);
+  std::printf("%30s%s\n\n", "", usage_hint);
   keep_first_failure();
 }
 
 void print_banner() {
   std::fputs("\nvantrel\n", stdout);
-  std::printf("\n\n\t\tvantrel %s - %s\n", program_version, contact_name);
+  std::printf("\n\n\t\tvantrel %s - %s\n", program_version, tagline);
   std::printf("\t\t%28s%s\n", "", manual_location);
-  std::printf("\t\t%28s%s\n\n\n", "", contact_help);
+  std::printf("\t\t%28s%s\n\n\n", "", usage_hint);
   std::fputs(
       "vantrel takes entity listings from the cosmos listlog output\n"
       "and creates a cosmos .geo file to select those entities.\n\n\n",
