@@ -4,8 +4,7 @@ namespace vantrel {
 
 bool run_context::has_buffers() const {
   return command_output.has_buffer() && listing_input.has_buffer() &&
-         command_output.file_name.c_str() != nullptr &&
-         listing_input.file_name.c_str() != nullptr && file_stem.c_str() != nullptr &&
+         destination_name.c_str() != nullptr && file_stem.c_str() != nullptr &&
          match_folder.c_str() != nullptr && match_name.c_str() != nullptr &&
          args.default_ext.c_str() != nullptr;
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/speed_levers.h"
+
 namespace vantrel {
 namespace {
 
@@ -22,7 +24,7 @@ constexpr std::size_t large_block = std::size_t{1} << 18;
 }  // namespace
 
 void* allocate_system_storage(std::size_t n) {
-  if (n < large_block) return std::malloc(n);
+  if (!speed_levers || n < large_block) return std::malloc(n);
   if (n > SIZE_MAX - huge_page) return nullptr;
   const std::size_t rounded = (n + huge_page - 1) & ~(huge_page - 1);
   void* block = nullptr;
