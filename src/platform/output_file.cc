@@ -29,6 +29,7 @@ bool output_file::close() {
   bool ok = flush();
   if (std::fclose(file_) != 0) ok = false;
   file_ = nullptr;
+  delivered_ = false;
   reset_state();
   return ok;
 }
@@ -57,7 +58,6 @@ bool output_file::open_with(const char* name, write_mode mode) {
   // The stream buffers already; without a second buffer in the C library a
   // write error such as a full disk is reported by the delivery that meets it.
   std::setvbuf(file_, nullptr, _IONBF, 0);
-  delivered_ = false;
   return true;
 }
 

@@ -11,13 +11,6 @@
 namespace vantrel {
 namespace {
 
-std::size_t failing_read(std::FILE*, char*, std::size_t, bool& failed) {
-  failed = true;
-  return 0;
-}
-
-std::size_t failing_write(std::FILE*, const char*, std::size_t) { return 0; }
-
 // A read or a write that fails through the seam is a failure of the file
 // class that made it. A file's first buffer is written before the write
 // that fills it returns, so that a small file never waits on another
@@ -26,7 +19,12 @@ TEST(system_seam, failing_reads_and_writes_are_failures) {
   vantrel_test::temp_dir dir;
   const std::string name = dir / "a.gem";
   vantrel_test::write_file(name, "1 2\n");
-  const system_calls previous = set_system_calls({failing_read, failing_write});
+  const system_calls previous =
+      set_system_calls({[](std::FILE*, char*, std::size_t, bool& failed) {
+                          failed = true;
+                          return std::size_t{0};
+                        },
+                        [](std::FILE*, const char*, std::size_t) { return std::size_t{0}; }});
   input_file in;
   ASSERT_TRUE(in.open(name.c_str()));
   char spare[8];
