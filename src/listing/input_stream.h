@@ -74,12 +74,13 @@ class input_stream {
 
   // The chunk's room behind its end, for the scans that read whole blocks.
   static constexpr std::size_t chunk_padding = 2 * mask_width;
+
+ protected:
   // The room in front of a chunk, for the unread bytes carried over when a
   // chunk of a subclass's own takes its place (swap_chunk): more than the
   // longest line that the reader takes in place.
   static constexpr std::size_t chunk_headroom = 4096;
 
- protected:
   // Fills up to `capacity` bytes into `buffer`; returns the count, 0 at
   // the end of the input. Sets `error` on a read error.
   virtual std::size_t fill(char* buffer, std::size_t capacity, bool& error) = 0;
