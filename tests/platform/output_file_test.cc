@@ -13,7 +13,7 @@ namespace {
 // One object serves file after file: open_at_end() creates or appends,
 // open_kept() and empty() empty, a failed open or a close with nothing open
 // leaves the stream failed until the next open, and the destructor flushes.
-// A file of many buffers holds every byte in order.
+// A file of many buffers, written behind, holds every byte in order.
 TEST(output_file, file_after_file) {
   vantrel_test::temp_dir dir;
   std::string large;
@@ -41,6 +41,13 @@ TEST(output_file, file_after_file) {
   EXPECT_EQ("x;\r\n-7x;\r\n-7", vantrel_test::read_file(dir / "a.geo"));
   EXPECT_EQ("pending\r\n", vantrel_test::read_file(dir / "b.geo"));
   EXPECT_EQ(stored_large, vantrel_test::read_file(dir / "c.geo"));
+  // Without room for the copy that is written behind, every buffer is
+  // written at once.
+  output_file out;
+  const vantrel_test::failing_allocation no_storage;
+  ASSERT_TRUE(out.open_at_end((dir / "d.geo").c_str()));
+  EXPECT_TRUE(out.write(large.c_str()).flush() && out.close());
+  EXPECT_EQ(stored_large, vantrel_test::read_file(dir / "d.geo"));
 }
 
 // Without its stream buffer no file is created or emptied.
