@@ -22,16 +22,6 @@ T* allocate_array(std::size_t n) {
 
 bool by_surface(const pair_record& a, const pair_record& b) { return a.surface_id < b.surface_id; }
 
-int bits_set(std::uint64_t word) {
-#if defined(__GNUC__)
-  return __builtin_popcountll(word);
-#else
-  int n = 0;
-  for (; word != 0; word &= word - 1) ++n;
-  return n;
-#endif
-}
-
 }  // namespace
 
 region_index::~region_index() { clear(); }
@@ -39,11 +29,9 @@ region_index::~region_index() { clear(); }
 void region_index::clear() {
   std::free(dense_regions_);
   std::free(dense_present_);
-  std::free(dense_before_);
   std::free(sorted_);
   dense_regions_ = nullptr;
   dense_present_ = nullptr;
-  dense_before_ = nullptr;
   sorted_ = nullptr;
   dense_size_ = 0;
   sorted_count_ = 0;
@@ -72,37 +60,23 @@ bool region_index::build_dense(const pair_array& table, std::int32_t count, std:
                                std::int64_t highest) {
   const auto size = static_cast<std::size_t>(highest - lowest + 1);
   const std::size_t words = (size + 63) / 64;
+  dense_regions_ = allocate_array<std::int32_t>(size);
   dense_present_ = allocate_array<std::uint64_t>(words);
-  dense_before_ = allocate_array<std::int32_t>(words);
-  if (dense_present_ == nullptr || dense_before_ == nullptr) {
+  if (dense_regions_ == nullptr || dense_present_ == nullptr) {
     clear();
     return false;
   }
   std::memset(dense_present_, 0, words * sizeof(std::uint64_t));
   lowest_ = lowest;
-  for (std::int32_t k = 0; k < count; ++k) {
-    const std::int32_t surface = table.at(k).surface_id;
-    if (surface == 0) continue;
-    const auto i = static_cast<std::size_t>(surface - lowest_);
-    dense_present_[i / 64] |= 1ull << (i % 64);
-  }
-  std::int32_t present = 0;
-  for (std::size_t w = 0; w < words; ++w) {
-    dense_before_[w] = present;
-    present += bits_set(dense_present_[w]);
-  }
-  dense_regions_ = allocate_array<std::int32_t>(static_cast<std::size_t>(present));
-  if (dense_regions_ == nullptr) {
-    clear();
-    return false;
-  }
   dense_size_ = size;
-  // Backwards, so that the first record of a surface is written last and
-  // wins.
-  for (std::int32_t k = count; k-- > 0;) {
+  for (std::int32_t k = 0; k < count; ++k) {
     const pair_record& record = table.at(k);
-    if (record.surface_id != 0)
-      dense_regions_[dense_slot(record.surface_id - lowest_)] = record.region_id;
+    if (record.surface_id == 0) continue;
+    const auto i = static_cast<std::size_t>(record.surface_id - lowest_);
+    const std::uint64_t bit = 1ull << (i % 64);
+    if (dense_present_[i / 64] & bit) continue;  // the first record of a surface wins
+    dense_present_[i / 64] |= bit;
+    dense_regions_[i] = record.region_id;
   }
   return true;
 }
@@ -128,12 +102,6 @@ bool region_index::build_sorted(const pair_array& table, std::int32_t count) {
   return true;
 }
 
-std::size_t region_index::dense_slot(std::int64_t offset) const {
-  const auto i = static_cast<std::size_t>(offset);
-  const std::uint64_t below = (std::uint64_t{1} << (i % 64)) - 1;
-  return static_cast<std::size_t>(dense_before_[i / 64] + bits_set(dense_present_[i / 64] & below));
-}
-
 bool region_index::find(std::int32_t surface, std::int32_t& region) const {
   if (surface == 0) return false;
   if (dense_size_ > 0) {
@@ -141,7 +109,7 @@ bool region_index::find(std::int32_t surface, std::int32_t& region) const {
     if (offset < 0 || offset >= static_cast<std::int64_t>(dense_size_)) return false;
     const auto i = static_cast<std::size_t>(offset);
     if ((dense_present_[i / 64] >> (i % 64) & 1) == 0) return false;
-    region = dense_regions_[dense_slot(offset)];
+    region = dense_regions_[i];
     return true;
   }
   const pair_record* begin = sorted_;

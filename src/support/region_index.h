@@ -34,20 +34,15 @@ class region_index {
   bool build_dense(const pair_array& table, std::int32_t count, std::int64_t lowest,
                    std::int64_t highest);
   bool build_sorted(const pair_array& table, std::int32_t count);
-  // The place in dense_regions_ of the id present at `offset` from lowest_.
-  std::size_t dense_slot(std::int64_t offset) const;
 
   // Surface ids that fill their range well, the usual numbering of a model,
-  // are answered from a bit per id and the regions of the ids present, in
-  // id order: a listing's surfaces come in id order, so the look-ups walk
-  // through memory instead of jumping, and the storage is what the records
-  // need, not a region slot for every id of the range. Any other set of ids
-  // is kept sorted and searched by halving.
+  // are answered from an array indexed by the id: a listing's surfaces come
+  // in id order, so the look-ups walk through memory instead of jumping.
+  // Any other set of ids is kept sorted and searched by halving.
   std::int64_t lowest_ = 0;
-  std::size_t dense_size_ = 0;              // ids from lowest_ on; 0 when not dense
-  std::uint64_t* dense_present_ = nullptr;  // one bit per id, 64 to a word
-  std::int32_t* dense_before_ = nullptr;    // per word: the ids present before it
-  std::int32_t* dense_regions_ = nullptr;   // per id present, in id order
+  std::size_t dense_size_ = 0;  // ids from lowest_ on; 0 when not dense
+  std::int32_t* dense_regions_ = nullptr;
+  std::uint64_t* dense_present_ = nullptr;  // one bit per id
 
   pair_record* sorted_ = nullptr;  // one record per surface, by surface id
   std::int32_t sorted_count_ = 0;
