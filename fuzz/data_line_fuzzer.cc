@@ -4,8 +4,7 @@
 // byte picks the size of the input stream's chunks (0 for one chunk of the
 // whole listing, else that many bytes, so that lines straddle the refills)
 // and, in its low bit, whether a data line is one numeric word or two, as
-// the -d run and the other runs have it. For inputs of an odd size, one
-// reader reads ahead on a second thread and the other does not.
+// the -d run and the other runs have it.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -88,9 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const pattern_index general(set, false);
 
   string_input fast_input(listing, chunk == 0 ? listing.size() + 1 : chunk);
-  // Half the inputs are read ahead by one of the readers, which must then
-  // see the same lines as the other.
-  if (size % 2 == 1) fast_input.read_ahead();
   string_input general_input(listing, chunk == 0 ? listing.size() + 1 : chunk);
   listing_reader fast(fast_input);
   listing_reader slow(general_input);

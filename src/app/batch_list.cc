@@ -55,7 +55,7 @@ check find_written_among_matches(run_context& context, const file_identity& scri
 // the open made it: the run then leaves nothing behind.
 void give_up(output_file& file) {
   file.close();
-  if (file.created()) remove_file(file.file_name.c_str());
+  if (file.created()) remove_file(file.name());
 }
 
 // Opens both files without emptying them and makes sure that neither is the
@@ -63,12 +63,12 @@ void give_up(output_file& file) {
 // spellings, or links that only now lead somewhere. Prints why and returns
 // false, having emptied and written nothing, when they may not be written.
 bool open_both(run_context& context, output_file& script, output_file& batch) {
-  const char* batch_name = batch.file_name.c_str();
-  if (!script.open_kept()) {
+  const char* batch_name = context.args.dest_name;
+  if (!script.open_kept(list_script_name)) {
     print_will_not_open(list_script_name);
     return false;
   }
-  if (!batch.open_kept()) {
+  if (!batch.open_kept(batch_name)) {
     print_will_not_open(batch_name);
     give_up(script);
     return false;
@@ -124,8 +124,7 @@ void run_batch_list(run_context& context) {
   output_file& out = context.command_output;
   output_file script;
   const char* batch_name = context.args.dest_name;
-  if (!script.has_buffer() || !script.file_name.assign(list_script_name).complete() ||
-      !out.file_name.assign(batch_name).complete()) {
+  if (!script.has_buffer()) {
     print_no_buffers();
     return;
   }

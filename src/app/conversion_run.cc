@@ -26,23 +26,24 @@ step convert_match(run_context& context, conversion_settings settings) {
   }
   // A name that memory ran out for could name some other file: the run
   // stops before anything is opened under it.
-  if (!context.take_match() || !listing.file_name.assign(context.match_name.c_str()).complete()) {
+  if (!context.take_match()) {
     print_no_buffers();
     return step::stop;
   }
-  const char* source = listing.file_name.c_str();
+  const char* source = context.match_name.c_str();
   settings.file_stem = context.file_stem.c_str();
+  const char* destination_name = context.args.dest_name;
   if (!context.args.dest_given) {
-    destination.file_name.assign(context.match_folder.c_str())
+    context.destination_name.assign(context.match_folder.c_str())
         .append(context.file_stem.c_str())
         .append_char('.')
         .append(context.args.default_ext.c_str());
-    if (!destination.file_name.complete()) {
+    if (!context.destination_name.complete()) {
       print_no_buffers();
       return step::stop;
     }
+    destination_name = context.destination_name.c_str();
   }
-  const char* destination_name = destination.file_name.c_str();
 
   // The set name goes into the file's header lines, where a line break
   // would start lines of its own.
@@ -55,7 +56,7 @@ step convert_match(run_context& context, conversion_settings settings) {
     print_own_destination(source);
     return step::next;
   }
-  if (!listing.open()) {
+  if (!listing.open(source)) {
     print_will_not_open(source);
     return step::stop;
   }
@@ -64,7 +65,7 @@ step convert_match(run_context& context, conversion_settings settings) {
     print_utf16_skipped(source);
     return step::next;
   }
-  if (!destination.open_at_end()) {
+  if (!destination.open_at_end(destination_name)) {
     print_will_not_open(destination_name);
     return step::stop;
   }

@@ -42,8 +42,7 @@ int run_command_line(int argc, const char* const* argv) {
       break;
   }
   const char* source = context.args.source_arg;
-  if (!context.has_buffers() ||
-      !context.command_output.file_name.assign(context.args.dest_name).complete()) {
+  if (!context.has_buffers()) {
     print_no_buffers();
   } else if (!context.search.begin(source)) {
     if (context.search.failed()) {

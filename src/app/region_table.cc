@@ -65,27 +65,6 @@ bool ids_of_line(listing_reader& reader, std::int32_t& region, std::int32_t& sur
   return ids_of_fields(reader, region, surface);
 }
 
-// The usual record taken straight from the stream's unread bytes, when its
-// line lies whole among them, ending in LF or CR LF. Gives the ids that
-// ids_of_line gives for the line after read_line_numeric; false, taking
-// nothing, for any other line.
-bool take_plain_record(input_stream& stream, std::int32_t& region, std::int32_t& surface) {
-  // The pair and its line end, and every byte read_plain_pair looks at, are
-  // among the unread bytes.
-  if (stream.unread_size() < pair_reach) return false;
-  const char* const start = stream.unread();
-  std::int32_t first = 0;
-  std::int32_t second = 0;
-  const char* p = read_plain_pair(start, first, second);
-  if (p == nullptr) return false;
-  if (*p == '\r') ++p;
-  if (*p != '\n') return false;
-  stream.skip_unread(static_cast<std::size_t>(p + 1 - start));
-  region = first;
-  surface = second;
-  return true;
-}
-
 // Stores a record of a surface (none for surface 0), growing the table when
 // it is full. False when it cannot grow.
 bool store_record(pair_array& table, std::int32_t& count, std::int32_t region,
@@ -102,6 +81,30 @@ bool store_record(pair_array& table, std::int32_t& count, std::int32_t region,
 }
 
 }  // namespace
+
+// The usual record taken straight from the stream's unread bytes, when its
+// line lies whole among them, ending in LF or CR LF. Gives the ids that
+// ids_of_line gives for the line after read_line_numeric; false, taking
+// nothing, for any other line. A friend of the stream: the loader's loop
+// is the one reader that looks at bytes no line has taken yet.
+bool take_plain_record(input_stream& stream, std::int32_t& region, std::int32_t& surface) {
+  // The pair and its line end, and every byte read_plain_pair looks at, are
+  // among the unread bytes.
+  if (!stream.good() || stream.end_ - stream.next_ < static_cast<std::ptrdiff_t>(pair_reach)) {
+    return false;
+  }
+  const char* const start = stream.next_;
+  std::int32_t first = 0;
+  std::int32_t second = 0;
+  const char* p = read_plain_pair(start, first, second);
+  if (p == nullptr) return false;
+  if (*p == '\r') ++p;
+  if (*p != '\n') return false;
+  stream.next_ += p + 1 - start;
+  region = first;
+  surface = second;
+  return true;
+}
 
 std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
   reader.read_line();
@@ -142,12 +145,8 @@ std::int32_t read_region_records(listing_reader& reader, pair_array& table) {
 
 bool load_region_table(run_context& context) {
   input_file& lookup = context.listing_input;
-  if (!lookup.file_name.assign(context.args.lookup_name).complete()) {
-    print_no_buffers();
-    return false;
-  }
-  const char* name = lookup.file_name.c_str();
-  if (!lookup.open()) {
+  const char* name = context.args.lookup_name;
+  if (!lookup.open(name)) {
     print_will_not_open(name);
     return false;
   }

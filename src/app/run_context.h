@@ -27,6 +27,9 @@ struct run_context {
   // whole and closed before the first listing opens: both use the same
   // buffers.
   input_file listing_input;
+  // The destination's name when the command line gives none: made from
+  // the current match's.
+  dyn_buffer destination_name{256};
   // The current match's bare name without its last extension.
   dyn_buffer file_stem{256};
   // The Source's directory part, and the current match named with it, so

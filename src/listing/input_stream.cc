@@ -19,30 +19,25 @@ input_stream::input_stream(std::size_t chunk_size)
   next_ = end_ = chunk_;
 }
 
-input_stream::~input_stream() {
-  filler_.wait();
-  free_chunk(chunk_);
-  free_chunk(ahead_);
-}
+input_stream::~input_stream() { free_chunk(chunk_); }
 
-char* input_stream::allocate_chunk() {
-  auto* block = static_cast<char*>(allocate_storage(headroom + chunk_size_ + 1 + chunk_padding));
-  return block == nullptr ? nullptr : block + headroom;
+char* input_stream::allocate_chunk() const {
+  auto* block =
+      static_cast<char*>(allocate_storage(chunk_headroom + chunk_size_ + 1 + chunk_padding));
+  return block == nullptr ? nullptr : block + chunk_headroom;
 }
 
 void input_stream::free_chunk(char* chunk) {
-  if (chunk != nullptr) std::free(chunk - headroom);
+  if (chunk != nullptr) std::free(chunk - chunk_headroom);
+}
+
+char* input_stream::swap_chunk(char*, const char*, std::size_t, std::size_t&, bool&) {
+  return nullptr;
 }
 
 void input_stream::reset_state() {
-  stop_reading_ahead();
   next_ = end_ = chunk_;
   eof_ = fail_ = bad_ = false;
-}
-
-void input_stream::stop_reading_ahead() {
-  filler_.wait();
-  ahead_pending_ = false;
 }
 
 bool input_stream::refill() {
@@ -97,12 +92,16 @@ bool input_stream::pull() {
   }
   const std::size_t kept = static_cast<std::size_t>(end_ - next_);
   if (kept >= chunk_size_) return false;
-  if (ahead_pending_) {
-    // Unread bytes that outgrow the headroom, a line longer than any that
-    // the reader takes in place, are left for get_line to copy, as when
-    // the chunk is full.
-    if (kept > headroom) return false;
-    return take_chunk_read_ahead(kept);
+  if (kept <= chunk_headroom) {
+    std::size_t n = 0;
+    bool error = false;
+    if (char* next_chunk = swap_chunk(chunk_, next_, kept, n, error)) {
+      chunk_ = next_chunk;
+      next_ = next_chunk - kept;
+      end_ = next_chunk + (n < chunk_size_ ? n : chunk_size_);
+      clear_behind_data();
+      return bytes_came(n, error);
+    }
   }
   std::memmove(chunk_, next_, kept);
   next_ = chunk_;
@@ -114,44 +113,7 @@ bool input_stream::pull() {
   if (!bytes_came(n, error)) return false;
   end_ += n < room ? n : room;
   clear_behind_data();
-  // A fill that took all its room is no small input: the next chunk is
-  // read while this one is worked through.
-  if (n >= room && may_read_ahead_) read_ahead();
   return true;
-}
-
-bool input_stream::take_chunk_read_ahead(std::size_t kept) {
-  filler_.wait();
-  ahead_pending_ = false;
-  if (!bytes_came(ahead_count_, ahead_error_)) return false;
-  char* const next_chunk = ahead_;
-  std::memcpy(next_chunk - kept, next_, kept);
-  ahead_ = chunk_;
-  chunk_ = next_chunk;
-  next_ = next_chunk - kept;
-  end_ = next_chunk + ahead_count_;
-  clear_behind_data();
-  read_ahead();
-  return true;
-}
-
-void input_stream::read_ahead() {
-  if (ahead_ == nullptr && !ahead_unavailable_) {
-    ahead_ = allocate_chunk();
-    ahead_unavailable_ = ahead_ == nullptr;
-  }
-  if (ahead_ == nullptr) return;
-  ahead_count_ = 0;
-  ahead_error_ = false;
-  ahead_pending_ = filler_.post(fill_ahead, this);
-}
-
-void input_stream::fill_ahead(void* self) {
-  auto* stream = static_cast<input_stream*>(self);
-  bool error = false;
-  const std::size_t n = stream->fill(stream->ahead_, stream->chunk_size_, error);
-  stream->ahead_count_ = n < stream->chunk_size_ ? n : stream->chunk_size_;
-  stream->ahead_error_ = error;
 }
 
 bool input_stream::bytes_came(std::size_t n, bool error) {

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "listing/byte_masks.h"
-#include "platform/background_task.h"
 
 namespace vantrel {
 
@@ -18,9 +17,8 @@ class input_stream {
   static constexpr std::size_t default_chunk_size = 1024 * 1024;
 
   // Reads the input in chunks of up to `chunk_size` bytes (at least 1) into
-  // a buffer allocated here for the stream's whole life; a stream that reads
-  // ahead takes a second one when it first does. Without the first buffer
-  // the stream reads nothing and shows an error.
+  // a buffer allocated here for the stream's whole life. Without it the
+  // stream reads nothing and shows an error.
   explicit input_stream(std::size_t chunk_size = default_chunk_size);
   virtual ~input_stream();
   input_stream(const input_stream&) = delete;
@@ -74,63 +72,52 @@ class input_stream {
     return next_line_general(spare, limit);
   }
 
-  // The bytes of the chunk that no read has taken yet, for a reader that
-  // recognises a whole record among them: unread_size() bytes from
-  // unread(), followed by scan_padding readable bytes. None while the stream
-  // shows an indication.
-  const char* unread() const { return next_; }
-  std::size_t unread_size() const { return good() ? static_cast<std::size_t>(end_ - next_) : 0; }
-  // Takes n of the unread bytes, n <= unread_size().
-  void skip_unread(std::size_t n) { next_ += n; }
-
   // The chunk's room behind its end, for the scans that read whole blocks.
   static constexpr std::size_t chunk_padding = 2 * mask_width;
 
  protected:
+  // The room in front of a chunk, for the unread bytes carried over when a
+  // chunk of a subclass's own takes its place (swap_chunk): more than the
+  // longest line that the reader takes in place.
+  static constexpr std::size_t chunk_headroom = 4096;
+
   // Fills up to `capacity` bytes into `buffer`; returns the count, 0 at
   // the end of the input. Sets `error` on a read error.
   virtual std::size_t fill(char* buffer, std::size_t capacity, bool& error) = 0;
+  // For a stream that reads ahead into chunks of its own; called before
+  // fill() whenever the unread bytes fit into a chunk's headroom. Returns
+  // the next chunk, from allocate_chunk(), holding the n bytes that follow
+  // those buffered (`error` set when their read failed), with the `kept`
+  // unread bytes at `unread` copied in front of it; it takes `used`, the
+  // stream's chunk, in exchange, to read into next. Returns null, taking
+  // nothing, when no chunk was read ahead: fill() then reads into the
+  // stream's own chunk.
+  virtual char* swap_chunk(char* used, const char* unread, std::size_t kept, std::size_t& n,
+                           bool& error);
+  // Storage for a chunk as the stream has its own (its headroom, the chunk,
+  // room behind it), or null; freed with free_chunk().
+  char* allocate_chunk() const;
+  static void free_chunk(char* chunk);
+  std::size_t chunk_size() const { return chunk_size_; }
   // Forgets buffered bytes and clears every indication.
   void reset_state();
-  // Lets the stream read ahead: once a fill() has taken all the room it
-  // was given, the next chunk is filled on a second thread while the
-  // caller works through this one. fill() then runs on that thread, one
-  // call at a time; a stream that allows this must call
-  // stop_reading_ahead() before fill() can no longer be called, in its
-  // destructor at the latest.
-  void allow_reading_ahead() { may_read_ahead_ = true; }
-  // Waits for a fill() under way on the second thread and drops what it
-  // brings.
-  void stop_reading_ahead();
 
   bool eof_ = false;
   bool fail_ = false;
   bool bad_ = false;
 
  private:
+  // The lookup loader's fast path takes whole records from the unread bytes.
+  friend bool take_plain_record(input_stream& stream, std::int32_t& region, std::int32_t& surface);
+
   // Replaces the consumed chunk with the next one. Returns false, with end
   // of file or an error indicated, when no byte came.
   bool refill();
   // Moves the unread bytes to the start of the buffer and reads more behind
-  // them, or puts them in front of the chunk read ahead. Returns false when
-  // the buffer has no room left (nothing changes, the stream stays good), or
-  // when no byte came (end of file or an error is then indicated; the unread
-  // bytes stay).
+  // them. Returns false when the buffer has no room left (nothing changes,
+  // the stream stays good), or when no byte came (end of file or an error
+  // is then indicated; the unread bytes stay).
   bool pull();
-  // pull() when the next chunk has been read ahead: the unread bytes go in
-  // front of it, in its headroom, and it becomes the chunk.
-  bool take_chunk_read_ahead(std::size_t kept);
-  // Starts filling the other chunk on the second thread.
-  void read_ahead();
-  static void fill_ahead(void* self);
-  // The room before a chunk for the unread bytes that a chunk read ahead
-  // takes in front of its own: more than the longest line that the reader
-  // takes in place.
-  static constexpr std::size_t headroom = 4096;
-  // A chunk's storage: the headroom, the chunk, a NUL and the padding.
-  // Returns the chunk's start, or null.
-  char* allocate_chunk();
-  static void free_chunk(char* chunk);
   // The outcome of a fill that delivered n bytes: false, with an error or
   // the end of file indicated, when it failed or brought nothing.
   bool bytes_came(std::size_t n, bool error);
@@ -177,14 +164,6 @@ class input_stream {
   std::size_t chunk_size_;
   char* next_;
   char* end_;
-  // The second chunk, filled ahead; null until it is first needed.
-  char* ahead_ = nullptr;
-  std::size_t ahead_count_ = 0;  // bytes it received
-  bool ahead_error_ = false;     // its fill() reported an error
-  bool ahead_pending_ = false;   // a fill of it was handed to the thread
-  bool may_read_ahead_ = false;
-  bool ahead_unavailable_ = false;  // its storage could not be had
-  background_task filler_;
 };
 
 }  // namespace vantrel

@@ -1,24 +1,32 @@
 #include "platform/background_writer.h"
 
+#include <cstdlib>
 #include <cstring>
+
+#include "support/allocation.h"
+#include "support/system_seam.h"
 
 namespace vantrel {
 
-background_writer::background_writer(char* copy, std::size_t block_size)
-    : block_size_(block_size), block_(copy) {}
-
-background_writer::~background_writer() { task_.wait(); }
+background_writer::~background_writer() {
+  task_.wait();
+  std::free(block_);
+}
 
 bool background_writer::write(std::FILE* file, const char* data, std::size_t n) {
   task_.wait();
   const bool earlier = !failed_;
+  if (block_ == nullptr && !no_block_) {
+    block_ = static_cast<char*>(allocate_storage(block_size_));
+    no_block_ = block_ == nullptr;
+  }
   if (block_ != nullptr && n <= block_size_) {
     std::memcpy(block_, data, n);
     size_ = n;
     file_ = file;
     if (task_.post(write_block, this)) return earlier;
   }
-  return std::fwrite(data, 1, n, file) == n && earlier;
+  return write_bytes(file, data, n) == n && earlier;
 }
 
 bool background_writer::finish() {
@@ -30,7 +38,7 @@ bool background_writer::finish() {
 
 void background_writer::write_block(void* self) {
   auto* writer = static_cast<background_writer*>(self);
-  if (std::fwrite(writer->block_, 1, writer->size_, writer->file_) != writer->size_) {
+  if (write_bytes(writer->file_, writer->block_, writer->size_) != writer->size_) {
     writer->failed_ = true;
   }
 }

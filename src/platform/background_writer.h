@@ -11,14 +11,14 @@ namespace vantrel {
 // Writes blocks to C streams on a second thread, one block at a time, so
 // that the kernel's copy of one block into the file goes on while the
 // caller fills the next. Each block is copied before write() returns: the
-// caller may reuse its buffer at once. Where no thread or no copy can be
-// had, write() writes the block itself, before it returns.
+// caller may reuse its buffer at once. Where no thread or no room for the
+// copy can be had, write() writes the block itself, before it returns.
 class background_writer {
  public:
-  // Blocks of up to `block_size` bytes are copied into `copy`, which has
-  // that room and outlives the writer, and written behind; larger ones, and
-  // every block when `copy` is null, are written at once.
-  background_writer(char* copy, std::size_t block_size);
+  // Blocks of up to `block_size` bytes are copied and written behind;
+  // larger ones are written at once. The copy's room is taken at the first
+  // write.
+  explicit background_writer(std::size_t block_size) : block_size_(block_size) {}
   ~background_writer();
   background_writer(const background_writer&) = delete;
   background_writer& operator=(const background_writer&) = delete;
@@ -36,8 +36,9 @@ class background_writer {
 
   const std::size_t block_size_;
   background_task task_;
-  char* const block_;     // the copy being written
-  std::size_t size_ = 0;  // its length
+  char* block_ = nullptr;  // the copy being written
+  bool no_block_ = false;  // its room could not be had
+  std::size_t size_ = 0;   // its length
   std::FILE* file_ = nullptr;
   bool failed_ = false;
 };

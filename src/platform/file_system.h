@@ -12,11 +12,6 @@ namespace vantrel {
 // Other programs may share the file.
 std::FILE* open_for_reading(const char* name);
 
-// Reads up to `size` bytes from the start of a file just opened for reading
-// into `buffer`, leaving its read position at the start; a short count is
-// no error. Sets `error` when the read fails.
-std::size_t read_head(std::FILE* file, char* buffer, std::size_t size, bool& error);
-
 // How open_for_writing treats the file's content.
 enum class write_mode {
   appended,  // created when absent, written after its content

@@ -29,14 +29,6 @@ std::FILE* open_for_reading(const char* name) {
   return file;
 }
 
-std::size_t read_head(std::FILE* file, char* buffer, std::size_t size, bool& error) {
-  // One read at the offset, which leaves the file's position alone: for a
-  // small listing, the whole of it.
-  const ssize_t n = pread(fileno(file), buffer, size, 0);
-  error = n < 0;
-  return n < 0 ? 0 : static_cast<std::size_t>(n);
-}
-
 std::FILE* open_for_writing(const char* name, write_mode mode, bool* created) {
   // Without O_NONBLOCK, opening a FIFO that nobody reads would wait for a
   // reader for ever; it fails instead.

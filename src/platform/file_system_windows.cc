@@ -29,12 +29,6 @@ std::FILE* open_for_reading(const char* name) {
   return file;
 }
 
-std::size_t read_head(std::FILE* file, char* buffer, std::size_t size, bool& error) {
-  const std::size_t n = std::fread(buffer, 1, size, file);
-  error = (n == 0 && std::ferror(file)) || std::fseek(file, 0, SEEK_SET) != 0;
-  return error ? 0 : n;
-}
-
 std::FILE* open_for_writing(const char* name, write_mode mode, bool* created) {
   if (created != nullptr) *created = false;
   const bool made =

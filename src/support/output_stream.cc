@@ -8,7 +8,7 @@
 namespace vantrel {
 
 output_stream::output_stream()
-    : buffer_(static_cast<char*>(allocate_storage(2 * buffer_size))),
+    : buffer_(static_cast<char*>(allocate_storage(buffer_size))),
       capacity_(buffer_ != nullptr ? buffer_size : 0),
       failed_(buffer_ == nullptr) {}
 

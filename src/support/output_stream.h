@@ -60,11 +60,6 @@ class output_stream {
   // stores deliveries after deliver() has returned waits for them here.
   // Returns false when one of them failed.
   virtual bool settle() { return true; }
-  // A second block of max_reserve bytes, allocated with the buffer, for a
-  // destination that copies a delivery to store it later; null when the
-  // stream has no buffer. Where large pages back the storage, one page
-  // holds both, and the block costs no page fault of its own.
-  char* spare_block() const { return capacity_ != 0 ? buffer_ + buffer_size : nullptr; }
   // Drops buffered bytes and clears the failed state, for reuse on the next
   // destination; a stream without its buffer stays failed.
   void reset_state();

@@ -8,8 +8,6 @@ namespace vantrel_test {
 string_input::string_input(std::string text, std::size_t chunk_size, std::size_t error_at)
     : input_stream(chunk_size), text_(std::move(text)), error_at_(error_at) {}
 
-string_input::~string_input() { stop_reading_ahead(); }
-
 std::size_t string_input::fill(char* buffer, std::size_t capacity, bool& error) {
   if (pos_ >= error_at_) {
     error = true;
@@ -22,8 +20,6 @@ std::size_t string_input::fill(char* buffer, std::size_t capacity, bool& error) 
   pos_ += n;
   return n;
 }
-
-string_output::~string_output() = default;
 
 const std::string& string_output::str() {
   flush();

@@ -12,18 +12,13 @@ namespace vantrel_test {
 // An input_stream over a string, for tests, fuzzing and benchmarks. A small
 // `chunk_size` moves the refill boundaries into the middle of lines; with
 // `error_at` the read that would deliver the byte at that offset fails
-// instead, as a disk error would. With read_ahead() it reads ahead on a
-// second thread, as a file does.
+// instead, as a disk error would.
 class string_input : public vantrel::input_stream {
  public:
   static constexpr std::size_t no_error = static_cast<std::size_t>(-1);
 
   explicit string_input(std::string text, std::size_t chunk_size = default_chunk_size,
                         std::size_t error_at = no_error);
-  ~string_input() override;
-
-  // Lets the stream read ahead from here on.
-  void read_ahead() { allow_reading_ahead(); }
 
  protected:
   std::size_t fill(char* buffer, std::size_t capacity, bool& error) override;
@@ -37,7 +32,6 @@ class string_input : public vantrel::input_stream {
 // An output_stream that collects its bytes in memory.
 class string_output : public vantrel::output_stream {
  public:
-  ~string_output() override;
   // Everything written so far, flushed first.
   const std::string& str();
 

@@ -1,0 +1,44 @@
+#include "support/system_seam.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "listing/input_file.h"
+#include "platform/output_file.h"
+#include "test_support/files.h"
+
+namespace vantrel {
+namespace {
+
+// A read or a write that fails through the seam is a failure of the file
+// class that made it. A file's first buffer is written before the write
+// that fills it returns, so that a small file never waits on another
+// thread: its failure shows at once.
+TEST(system_seam, failing_reads_and_writes_are_failures) {
+  vantrel_test::temp_dir dir;
+  const std::string name = dir / "a.gem";
+  vantrel_test::write_file(name, "1 2\n");
+  const system_calls previous =
+      set_system_calls({[](std::FILE*, char*, std::size_t, bool& failed) {
+                          failed = true;
+                          return std::size_t{0};
+                        },
+                        [](std::FILE*, const char*, std::size_t) { return std::size_t{0}; }});
+  input_file in;
+  ASSERT_TRUE(in.open(name.c_str()));
+  char spare[8];
+  in.next_line(spare, 7);
+  EXPECT_TRUE(in.bad());
+  output_file out;
+  ASSERT_TRUE(out.open_at_end(name.c_str()));
+  // Stored as 18 bytes each: the buffer is delivered once.
+  for (std::size_t n = 0; n <= output_stream::max_reserve; n += 18) out.write("SELPIC,ND,12345;\n");
+  EXPECT_TRUE(out.failed());
+  EXPECT_FALSE(out.close());
+  set_system_calls(previous);
+  EXPECT_EQ("1 2\n", vantrel_test::read_file(name));
+}
+
+}  // namespace
+}  // namespace vantrel
