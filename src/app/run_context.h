@@ -6,7 +6,7 @@
 #include "listing/input_file.h"
 #include "platform/directory_search.h"
 #include "platform/output_file.h"
-#include "support/allocation.h"
+#include "support/system_seam.h"
 #include "support/dyn_buffer.h"
 #include "support/region_index.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "output/inp_text.h"
-#include "support/allocation.h"
+#include "support/system_seam.h"
 
 namespace vantrel {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "support/allocation.h"
+#include "support/system_seam.h"
 
 namespace vantrel {
 

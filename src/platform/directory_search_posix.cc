@@ -8,7 +8,7 @@
 #include <cstring>
 #include <new>
 
-#include "support/allocation.h"
+#include "support/system_seam.h"
 
 namespace vantrel {
 

@@ -7,7 +7,7 @@
 #include <cwchar>
 #include <new>
 
-#include "support/allocation.h"
+#include "support/system_seam.h"
 
 namespace vantrel {
 

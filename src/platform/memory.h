@@ -5,7 +5,7 @@
 
 namespace vantrel {
 
-// An allocate_fn for the whole program: n bytes, or null when no storage
+// The allocation for the whole program: n bytes, or null when no storage
 // can be had; freed with std::free. A large block, such as the index of a
 // big lookup table, is placed where the system can back it with large
 // pages: touching it for the first time then costs a few page faults

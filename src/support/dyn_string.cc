@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "support/allocation.h"
+#include "support/system_seam.h"
 
 namespace vantrel {
 

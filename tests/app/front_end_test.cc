@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "test_support/failing_allocation.h"
 #include "test_support/files.h"
+#include "test_support/injected_faults.h"
 
 namespace vantrel {
 namespace {
@@ -33,7 +33,7 @@ TEST(front_end, without_file_buffers_nothing_runs) {
   int status = -1;
   const std::string banner = run(two_options, 3, status);
   ASSERT_EQ(status, 1);
-  vantrel_test::failing_allocation no_storage;
+  vantrel_test::injected_faults no_storage;
   EXPECT_EQ(run(two_options, 3, status), banner);
   EXPECT_EQ(status, 1);
   const std::string printed = run(convert, 3, status);
@@ -62,7 +62,7 @@ TEST(front_end, memory_that_runs_out_at_start) {
     int status = -1;
     std::string printed;
     {
-      vantrel_test::failing_allocation limited(n);
+      vantrel_test::injected_faults limited(n);
       printed = run(convert, 3, status);
     }
     EXPECT_EQ(status, 0);
@@ -134,7 +134,7 @@ TEST(front_end, any_one_request_that_fails_in_a_whole_run) {
       clean();
       std::string printed;
       {
-        const auto one_fails = vantrel_test::failing_allocation::only(n);
+        const auto one_fails = vantrel_test::injected_faults::only(n);
         printed = run(argv, 3, status);
         done = one_fails.requests() <= n;
       }
@@ -158,6 +158,43 @@ TEST(front_end, any_one_request_that_fails_in_a_whole_run) {
   }
   clean();
   std::filesystem::current_path(saved);
+}
+
+// Whichever single read or write of a file fails, in a run of each mode,
+// the run says so, naming what failed.
+TEST(front_end, any_one_read_or_write_that_fails_is_told) {
+  vantrel_test::temp_dir temp;
+  const char* const listing = "Node\n1 0.0 0.5 0 0 0 0\n2 1 2 3 4 5 6\nSurface\n7 0\n";
+  vantrel_test::write_file(temp / "a.gem", listing);
+  vantrel_test::write_file(temp / "b.gem", listing);
+  vantrel_test::write_file(temp / "regions.txt", "NUM 2\n3 7\n");
+  const std::string source = temp / "*.gem";
+  const std::string lookup = "-r" + temp / "regions.txt";
+  const std::string batch = "-f" + temp / "batch.cmd";
+  for (const std::string& option :
+       {std::string("-s"), lookup, std::string("-z"), std::string("-b"), std::string("-d"),
+        std::string("-q"), std::string("-a"), std::string("-u"), batch}) {
+    const char* const argv[] = {"vantrel", option.c_str(), source.c_str(), nullptr};
+    int status = -1;
+    for (bool reads : {true, false}) {
+      bool done = false;
+      for (std::size_t n = 0; !done; ++n) {
+        std::string printed;
+        {
+          const auto one_fails = reads ? vantrel_test::injected_faults::read_fails(n)
+                                       : vantrel_test::injected_faults::write_fails(n);
+          printed = run(argv, 3, status);
+          done = (reads ? one_fails.reads() : one_fails.writes()) <= n;
+        }
+        EXPECT_EQ(status, 0) << option << " " << reads << " " << n;
+        const char* const told =
+            reads ? " could not be read completely." : " could not be written completely.";
+        if (!done) {
+          EXPECT_NE(printed.find(told), std::string::npos) << option << " " << n << ": " << printed;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "app/run_context.h"
 #include "listing/listing_reader.h"
 #include "support/pair_array.h"
-#include "test_support/failing_allocation.h"
+#include "test_support/injected_faults.h"
 #include "test_support/files.h"
 #include "test_support/string_streams.h"
 
@@ -31,7 +31,7 @@ TEST(region_table, records_without_storage) {
     vantrel_test::string_input input(c.text, c.chunk);
     listing_reader reader(input);
     pair_array table;
-    const auto memory = vantrel_test::failing_allocation::over(c.largest);
+    const auto memory = vantrel_test::injected_faults::over(c.largest);
     EXPECT_EQ(read_region_records(reader, table), -1) << c.text.size() << " " << c.chunk;
   }
 }
@@ -49,7 +49,7 @@ TEST(region_table, an_index_that_does_not_fit) {
     bool loaded = false;
     {
       // The dense index of ids 10 to 60000 takes 240 KB, the table 24 bytes.
-      const auto memory = vantrel_test::failing_allocation::over(fits ? 1 << 20 : 100000);
+      const auto memory = vantrel_test::injected_faults::over(fits ? 1 << 20 : 100000);
       loaded = load_region_table(context);
     }
     const std::string printed = testing::internal::GetCapturedStdout();

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "test_support/failing_allocation.h"
+#include "test_support/injected_faults.h"
 
 namespace vantrel {
 namespace {
@@ -51,13 +51,13 @@ TEST(set_name_register, many_names) {
 TEST(set_name_register, out_of_memory_records_nothing) {
   set_name_register names;
   {
-    const vantrel_test::failing_allocation no_storage;
+    const vantrel_test::injected_faults no_storage;
     EXPECT_EQ(names.find_or_add("a", "out.inp", "a.gem"), nullptr);
   }
   EXPECT_EQ(names.find_or_add("A", "out.inp", "A.gem"), nullptr);
   {
     // The table has its slots; the record fails.
-    const vantrel_test::failing_allocation no_storage;
+    const vantrel_test::injected_faults no_storage;
     EXPECT_EQ(names.find_or_add("b", "out.inp", "b.gem"), nullptr);
   }
   EXPECT_EQ(names.find_or_add("B", "out.inp", "B.gem"), nullptr);

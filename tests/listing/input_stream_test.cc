@@ -6,7 +6,7 @@
 #include <string>
 #include <tuple>
 
-#include "test_support/failing_allocation.h"
+#include "test_support/injected_faults.h"
 #include "test_support/string_streams.h"
 
 namespace vantrel {
@@ -126,7 +126,7 @@ TEST(input_stream, blanks_that_end_a_chunk) {
 // A stream whose buffer could not be had reads nothing and shows an error,
 // which the reader does not take for the end of the input.
 TEST(input_stream, without_its_buffer_reads_nothing) {
-  vantrel_test::failing_allocation no_storage;
+  vantrel_test::injected_faults no_storage;
   string_input a("a b\n"), b("a b\n");
   EXPECT_FALSE(a.has_buffer());
   EXPECT_EQ(copied(a), (taken{"", false, true, true}));

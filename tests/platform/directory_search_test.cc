@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "test_support/failing_allocation.h"
+#include "test_support/injected_faults.h"
 #include "test_support/files.h"
 
 namespace vantrel {
@@ -115,7 +115,7 @@ TEST(directory_search, failure_is_not_the_end_of_the_matches) {
   EXPECT_FALSE(search.begin((temp / "missing/*").c_str()));
   EXPECT_FALSE(search.failed());
   {
-    vantrel_test::failing_allocation no_storage;
+    vantrel_test::injected_faults no_storage;
     EXPECT_FALSE(search.begin((temp / "*.gem").c_str()));
     EXPECT_TRUE(search.failed());
     EXPECT_EQ(nullptr, search.name());

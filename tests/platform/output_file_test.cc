@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "test_support/failing_allocation.h"
+#include "test_support/injected_faults.h"
 #include "test_support/files.h"
 
 namespace vantrel {
@@ -44,7 +44,7 @@ TEST(output_file, file_after_file) {
   // Without room for the copy that is written behind, every buffer is
   // written at once.
   output_file out;
-  const vantrel_test::failing_allocation no_storage;
+  const vantrel_test::injected_faults no_storage;
   ASSERT_TRUE(out.open_at_end((dir / "d.geo").c_str()));
   EXPECT_TRUE(out.write(large.c_str()).flush() && out.close());
   EXPECT_EQ(stored_large, vantrel_test::read_file(dir / "d.geo"));
@@ -54,7 +54,7 @@ TEST(output_file, file_after_file) {
 TEST(output_file, without_its_buffer_touches_no_file) {
   vantrel_test::temp_dir dir;
   vantrel_test::write_file(dir / "a.geo", "keep");
-  const vantrel_test::failing_allocation no_storage;
+  const vantrel_test::injected_faults no_storage;
   output_file out;
   for (const std::string& name : {dir / "a.geo", dir / "b.geo"}) {
     EXPECT_FALSE(out.open_kept(name.c_str()));

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "support/allocation.h"
+#include "support/system_seam.h"
 
 namespace vantrel {
 namespace {
@@ -37,7 +37,7 @@ bool within_its_block(const char* text) {
 // of every kind of step, keep the text a std::string keeps, and keep it
 // inside the storage.
 TEST(dyn_buffer, keeps_the_text_within_its_storage) {
-  set_allocator(guarded_storage);
+  set_system_calls({guarded_storage, nullptr, nullptr});
   std::mt19937 random(5);
   for (std::uint32_t step : {0, 1, 2, 7, 256}) {
     dyn_buffer b(step);
@@ -66,7 +66,7 @@ TEST(dyn_buffer, keeps_the_text_within_its_storage) {
       ASSERT_TRUE(within_its_block(b.c_str())) << step << " " << k;
     }
   }
-  set_allocator(nullptr);
+  set_system_calls({});
 }
 
 // The notice takes the place of the text that did not fit: the whole notice
@@ -74,7 +74,7 @@ TEST(dyn_buffer, keeps_the_text_within_its_storage) {
 // until the next assign. A dropped character or a failed assign leaves a
 // terminated text, and a buffer without storage stays so.
 TEST(dyn_buffer, failed_growth_writes_the_notice_that_fits) {
-  set_allocator(guarded_storage);
+  set_system_calls({guarded_storage, nullptr, nullptr});
   const struct {
     std::uint32_t room;
     const char* notice;
@@ -108,7 +108,7 @@ TEST(dyn_buffer, failed_growth_writes_the_notice_that_fits) {
   EXPECT_TRUE(b.assign("abc").complete());
   EXPECT_EQ(none.c_str(), nullptr);
   EXPECT_STREQ(none.append("x").c_str(), "x");  // the next append grows again
-  set_allocator(nullptr);
+  set_system_calls({});
 }
 
 }  // namespace

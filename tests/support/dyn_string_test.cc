@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_support/failing_allocation.h"
+#include "test_support/injected_faults.h"
 
 namespace vantrel {
 namespace {
@@ -19,7 +19,7 @@ TEST(dyn_string, owns_a_copy_and_may_assign_its_own_text) {
 }
 
 TEST(dyn_string, without_storage_the_text_is_null) {
-  vantrel_test::failing_allocation no_storage;
+  vantrel_test::injected_faults no_storage;
   dyn_string s("geo");
   EXPECT_EQ(s.c_str(), nullptr);
   EXPECT_EQ(s.assign("zset").c_str(), nullptr);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "test_support/failing_allocation.h"
+#include "test_support/injected_faults.h"
 #include "test_support/string_streams.h"
 
 namespace vantrel {
@@ -99,7 +99,7 @@ TEST(output_stream, a_failed_stream_delivers_nothing_more) {
   char* p = out.reserve(4);
   std::memcpy(p, "zzzz", 4);
   out.commit(p + 4);
-  vantrel_test::failing_allocation no_storage;
+  vantrel_test::injected_faults no_storage;
   string_output without_buffer;
   EXPECT_TRUE(without_buffer.failed());
   const std::string big(3 * buffer_bytes, 'b');

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "support/pair_array.h"
-#include "test_support/failing_allocation.h"
+#include "test_support/injected_faults.h"
 
 namespace vantrel {
 namespace {
@@ -21,7 +21,7 @@ TEST(region_index, without_storage_answers_nothing) {
   for (std::int32_t spread : {1, 1 << 20}) {
     for (std::int32_t k = 0; k < 3; ++k) table.at(k) = {k + 1, (k + 1) * spread};
     {
-      vantrel_test::failing_allocation no_storage;
+      vantrel_test::injected_faults no_storage;
       EXPECT_FALSE(index.build(table, 3)) << spread;
     }
     EXPECT_FALSE(index.find(spread, region)) << spread;
