@@ -10,6 +10,10 @@ namespace vantrel {
 pair_array::~pair_array() { std::free(data_); }
 
 bool pair_array::resize(std::int32_t n) {
+  if (n <= size_) {
+    size_ = n < 0 ? 0 : n;
+    return true;
+  }
   auto* block = static_cast<pair_record*>(
       allocate_storage(static_cast<std::size_t>(n) * sizeof(pair_record)));
   if (block == nullptr) return false;

@@ -21,8 +21,9 @@ class pair_array {
   pair_array(const pair_array&) = delete;
   pair_array& operator=(const pair_array&) = delete;
 
-  // Grows to n records, n > size(), in a new block that holds the records
-  // in use. Returns false, changing nothing, when the storage cannot be had.
+  // n > size: a new block of exactly n records holding the records in use.
+  // Otherwise the size drops to n (negative counts as 0) and the block stays.
+  // Returns false, changing nothing, when the storage cannot be had.
   bool resize(std::int32_t n);
 
   // The record at index i; the caller keeps 0 <= i < size().

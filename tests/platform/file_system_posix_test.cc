@@ -59,5 +59,24 @@ TEST(file_system_posix, kept_files_and_what_an_open_made) {
   EXPECT_EQ(lstat((dir / "link.cmd").c_str(), &info), 0);
 }
 
+// A file that an open makes, straight or through a link that led nowhere,
+// is readable and writable by all that the umask allows, and executable
+// by none.
+TEST(file_system_posix, files_made_take_the_usual_permissions) {
+  vantrel_test::temp_dir dir;
+  ASSERT_EQ(symlink("target.geo", (dir / "link.geo").c_str()), 0);
+  const mode_t saved = umask(0);
+  for (const char* name : {"plain.geo", "link.geo"}) {
+    bool created = false;
+    std::FILE* file = open_for_writing((dir / name).c_str(), write_mode::appended, &created);
+    ASSERT_NE(nullptr, file) << name;
+    std::fclose(file);
+    struct stat info;
+    ASSERT_EQ(stat((dir / name).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0666u) << name;
+  }
+  umask(saved);
+}
+
 }  // namespace
 }  // namespace vantrel

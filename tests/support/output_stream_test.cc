@@ -115,5 +115,16 @@ TEST(output_stream, a_failed_stream_delivers_nothing_more) {
   EXPECT_EQ("", without_buffer.str());
 }
 
+// A write as large as the buffer goes out without being copied: its
+// failure counts as well.
+TEST(output_stream, a_large_write_that_fails_is_a_failure) {
+  failing_output large;
+  large.write("first\n");
+  EXPECT_TRUE(large.flush());
+  const std::string big(2 * buffer_bytes, 'b');
+  large.write(big.data(), big.size());
+  EXPECT_TRUE(large.failed());
+}
+
 }  // namespace
 }  // namespace vantrel
