@@ -79,10 +79,13 @@ TEST(faults, fifo_is_refused_without_waiting) {
 // says why, and the exit code is 2.
 TEST(faults, lost_standard_output_loses_no_file_and_fails_the_run) {
   temp_dir dir;
-  const int count = 150;  // far more progress lines than one console buffer
+  // Far more progress lines than one buffer of standard output holds, so
+  // that they are written while listings and destinations are open.
+  const int count = 150;
+  const auto stem_of = [](int k) { return std::string(60, 'n') + std::to_string(1000 + k); };
   std::string batch, all;
   for (int k = 0; k < count; ++k) {
-    const std::string stem = "n" + std::to_string(1000 + k);
+    const std::string stem = stem_of(k);
     write_file(dir / (stem + ".gem"), node_listing);
     batch += "INITSEL,ALL;\r\r\nFILE," + stem + ".geo;\r\r\nLISTLOG,1," + stem +
              ".gem,0;\r\r\nFILE,vantrel123xyz.ses,0,0,0;\r\r\nLISTLOG;\r\r\n";
@@ -107,7 +110,7 @@ TEST(faults, lost_standard_output_loses_no_file_and_fails_the_run) {
       EXPECT_EQ(result.errors, said) << args[0];
     }
     for (int k = 0; k < count; ++k) {
-      const std::string name = dir / ("n" + std::to_string(1000 + k) + ".geo");
+      const std::string name = dir / (stem_of(k) + ".geo");
       EXPECT_EQ(read_file(name), node_records) << loss.reason << " " << k;
       std::remove(name.c_str());
     }
