@@ -34,7 +34,6 @@ bool input_file::open(const char* name) {
     fail_ = true;
     return false;
   }
-  name_ = name;
   // The stream reads whole chunks itself; a second buffer in the C library
   // would only add a copy.
   std::setvbuf(file_, nullptr, _IONBF, 0);

@@ -21,9 +21,8 @@ class input_file : public input_stream {
 
   // Opens the file `name`; never creates it. On success the stream's
   // indications are cleared. Returns false, leaving the stream failed, when
-  // it does not open, is a directory, or a file is already open. `name`
-  // must stay valid while the file is open. Opening resets nothing in the
-  // reader.
+  // it does not open, is a directory, or a file is already open. Opening
+  // resets nothing in the reader.
   //
   // The text is read as it is stored, but for how its start tells it was
   // written: a UTF-8 byte-order mark is passed over, and in a file whose
@@ -38,8 +37,6 @@ class input_file : public input_stream {
   // Closes the file (if open) and clears the stream's indications and
   // buffered bytes, so the object can be opened on the next file.
   void close();
-  // The name of the file last opened, for messages.
-  const char* name() const { return name_; }
 
   listing_reader& reader() { return reader_; }
 
@@ -64,7 +61,6 @@ class input_file : public input_stream {
   void take_chunk_read_ahead();
 
   std::FILE* file_ = nullptr;
-  const char* name_ = "";
   bool utf16_ = false;
   bool carriage_returns_end_lines_ = false;
   bool read_failed_ = false;  // sticky: later fills deliver the error

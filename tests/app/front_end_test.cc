@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -196,6 +200,30 @@ TEST(front_end, any_one_read_or_write_that_fails_is_told) {
     }
   }
 }
+
+#ifdef __GLIBC__
+// A whole run of each mode gives back all the storage it took: a block
+// that one run keeps, each of a batch's runs keeps again.
+TEST(front_end, a_run_gives_back_its_storage) {
+  vantrel_test::temp_dir temp;
+  const char* const listing = "Node\n1 0.0 0.5 0 0 0 0\nSurface\n7 0\n";
+  for (char name = 'a'; name <= 'l'; ++name) {
+    vantrel_test::write_file(temp / (std::string(1, name) + ".gem"), listing);
+  }
+  vantrel_test::write_file(temp / "regions.txt", "NUM 2\n3 7\n");
+  const std::string source = temp / "*.gem";
+  const std::string lookup = "-r" + temp / "regions.txt";
+  const std::string batch = "-f" + temp / "batch.cmd";
+  for (const std::string& option : {std::string("-s"), lookup, std::string("-a"), batch}) {
+    const char* const argv[] = {"vantrel", option.c_str(), source.c_str(), nullptr};
+    int status = -1;
+    run(argv, 3, status);  // whatever is taken once, on the first run
+    const std::size_t in_use = mallinfo2().uordblks;
+    run(argv, 3, status);
+    EXPECT_LT(mallinfo2().uordblks, in_use + 64) << option;
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace vantrel

@@ -124,6 +124,13 @@ TEST(faults, lost_standard_output_loses_no_file_and_fails_the_run) {
   const program_result result = run_vantrel(dir.path(), {}, full);
   EXPECT_EQ(result.exit_code, 2);
   EXPECT_EQ(result.errors, "vantrel: standard output: No space left on device\n");
+  // A closed standard input alone loses nothing.
+  run_options no_input;
+  no_input.closed_input = true;
+  const program_result quiet = run_vantrel(dir.path(), {"-s", stem_of(0) + ".gem"}, no_input);
+  EXPECT_EQ(quiet.exit_code, 0);
+  EXPECT_EQ(quiet.errors, "");
+  EXPECT_EQ(read_file(dir / (stem_of(0) + ".geo")), node_records);
 }
 
 // A file-size limit fails the write that meets it, with the message, instead
