@@ -6,9 +6,9 @@
 #include "listing/input_file.h"
 #include "platform/directory_search.h"
 #include "platform/output_file.h"
-#include "support/system_seam.h"
 #include "support/dyn_buffer.h"
 #include "support/region_index.h"
+#include "support/system_seam.h"
 
 namespace vantrel {
 

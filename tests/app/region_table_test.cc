@@ -7,8 +7,8 @@
 #include "app/run_context.h"
 #include "listing/listing_reader.h"
 #include "support/pair_array.h"
-#include "test_support/injected_faults.h"
 #include "test_support/files.h"
+#include "test_support/injected_faults.h"
 #include "test_support/string_streams.h"
 
 namespace vantrel {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "test_support/injected_faults.h"
 #include "test_support/files.h"
+#include "test_support/injected_faults.h"
 
 namespace vantrel {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "test_support/injected_faults.h"
 #include "test_support/files.h"
+#include "test_support/injected_faults.h"
 
 namespace vantrel {
 namespace {
