@@ -207,11 +207,14 @@ TEST(front_end, any_one_read_or_write_that_fails_is_told) {
 TEST(front_end, a_run_gives_back_its_storage) {
   vantrel_test::temp_dir temp;
   const char* const listing = "Node\n1 0.0 0.5 0 0 0 0\nSurface\n7 0\n";
+  // In a folder whose name outgrows the name buffers, so that they grow.
+  const std::string folder = temp / (std::string(200, 'd') + "/" + std::string(100, 'e'));
+  std::filesystem::create_directories(folder);
   for (char name = 'a'; name <= 'l'; ++name) {
-    vantrel_test::write_file(temp / (std::string(1, name) + ".gem"), listing);
+    vantrel_test::write_file(folder + "/" + name + ".gem", listing);
   }
   vantrel_test::write_file(temp / "regions.txt", "NUM 2\n3 7\n");
-  const std::string source = temp / "*.gem";
+  const std::string source = folder + "/*.gem";
   const std::string lookup = "-r" + temp / "regions.txt";
   const std::string batch = "-f" + temp / "batch.cmd";
   for (const std::string& option : {std::string("-s"), lookup, std::string("-a"), batch}) {
